@@ -1,0 +1,253 @@
+// The settings record: every user setting of the program, held in the type of
+// its kind, with the built-in defaults.  One instance lives for the whole run;
+// the loader fills it at start-up and the option page writers change it.
+// Window thread only (the downloader writes LOTWDnLast through the store, not
+// through this record).
+//
+// Packed values are held unpacked (flags and small numbers); the encoders in
+// settings_encoding.h turn them into the stored Integers and back.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace brilox {
+
+using Colour = std::uint32_t;  // 0x00BBGGRR, red in the low byte
+
+// A list setting parsed into its fixed-width table.
+struct CallEntry {
+  std::string call;  // upper case, cut (and for some tables padded) to its width
+};
+struct CallPairEntry {
+  std::string call;    // first field
+  std::string second;  // country prefix or IOTA reference
+};
+
+inline constexpr int kListCapacity = 100;
+inline constexpr int kMyLotwCallsCapacity = 8;
+inline constexpr int kChatGroupCapacity = 10;
+
+// Serial parameters of the TNC port.
+struct SerialParameters {
+  int speed_index = 3;        // into 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200
+  int handshake_index = 3;    // 0 none, 1 CTS/RTS, 2 DSR/DTR, 3 XON/XOFF
+  bool eight_data_bits = true;
+  bool two_stop_bits = false;
+  int parity_index = 0;       // 0 none, 1 odd, 2 even
+};
+
+// Morse announcement.
+struct KeyingSettings {
+  bool morse = true;   // bit 0
+  int speed_step = 24; // speed = 20 + 5 * step letters per minute
+  int pitch_step = 35; // tone = 200 + 20 * step Hz
+};
+
+// Spoken announcement.
+struct SpeechSettings {
+  bool voice = false;       // bit 0
+  bool full_call = false;   // bit 1: say the full call (else the country prefix)
+  bool say_frequency = false; // bit 2: say the frequency in kHz (else the band)
+};
+
+// Window line limits, in rows.
+struct LineLimits {
+  int terminal = 1000;
+  int dx = 1000;
+  int alarm = 200;
+  int lotw = 200;
+};
+
+// Which broadcast kinds go where.  WantedSpots and Disk use different bit
+// orders; the encoders know both.
+struct BroadcastKinds {
+  bool dx = true;
+  bool wwv = true;
+  bool announcements = true;
+  bool talk = true;
+  bool chat = true;
+};
+
+// Mode bits: bit 0 CW, bit 1 SSB, bit 2 digital.
+struct ModeSet {
+  bool cw = true;
+  bool ssb = true;
+  bool digital = true;
+};
+
+// HF band bits, by band edge in MHz.
+struct HfBandSet {
+  bool b1_8 = true, b3_5 = true, b7 = true, b10 = true, b14 = true, b18 = true, b21 = true, b24 = true,
+       b28 = true, below1 = true, b5 = true;
+};
+
+// VHF and higher band bits.
+struct VhfBandSet {
+  bool b50 = true, b144 = true, b430 = true, b1200 = true, ghz = true, satellite = true, b70 = true,
+       b220 = true, b900 = true;
+};
+
+struct FontSettings {
+  std::string name = "Fixedsys";
+  int size = 9;
+  std::string style;  // "B" bold, "I" italic
+};
+
+struct CatSettings {
+  int port = 2;
+  int port_settings = 10;
+  int transceiver = 0;
+  int civ = 0;
+  int min_band = 0;
+  int max_band = 10;
+  int min_mhz = 0;   // from the index lists
+  int max_mhz = 30;
+};
+
+// The announcement actually used after the sound folders were checked.
+struct AnnouncementChoice {
+  bool morse = true;
+  bool recorded_morse = false;
+  bool voice = false;
+  std::string sound_folder;  // "CW" or the LanguageWAV code
+};
+
+struct Colours {
+  Colour ColMon = 0x000000, ColBkMon = 0xF0F1FF;
+  Colour ColMon2 = 0x000000, ColBkMon2 = 0xF2FFFF;
+  Colour ColMon3 = 0x000000, ColBkMon3 = 0xFFFCEA;
+  Colour ColMon4 = 0x000000, ColBkMon4 = 0xEBFFEA;
+  Colour ColDX = 0x000000, ColBkDX = 0xFFFFFF;
+  Colour ColLOTW = 0x000000, ColBkLOTW = 0xFFE8E8;
+  Colour ColAlarm = 0x000000, ColBkAlarm = 0xFFFFFF;
+  Colour ColDXCCW = 0xFFFFFF, ColBkDXCCW = 0x0080FF;
+  Colour ColDXCCM = 0xFFFFFF, ColBkDXCCM = 0x0000FF;
+  Colour ColDXCCnew = 0x00FFFF, ColBkDXCCnew = 0x800080;
+  Colour ColLOTWW = 0x000000, ColBkLOTWW = 0x0EE7C6;
+  Colour ColLOTWM = 0x000000, ColBkLOTWM = 0x00FFFF;
+  Colour ColLOTWnew = 0x00FFFF, ColBkLOTWnew = 0xFF0080;
+  Colour ColIOTAW = 0x800000, ColBkIOTAW = 0xFFFF00;
+  Colour ColIOTAM = 0xFFFF00, ColBkIOTAM = 0xFF0000;
+  Colour ColSeekCall = 0x80FFFF, ColBkSeekCall = 0x000000;
+  Colour ColWWV = 0x008000, ColBkWWV = 0xF0F1FF;
+  Colour ColAnn = 0xFF0000, ColBkAnn = 0xFFFFFF;
+  Colour ColChat = 0xFF0000, ColBkChat = 0xFFFFFF;
+  Colour ColTalk = 0x800000, ColBkTalk = 0x00FF00;
+  Colour ColEcho = 0x0000FF, ColBkEcho = 0xFFFFFF;
+  Colour ColShow = 0x000000, ColBkShow = 0xFFFFFF;
+  Colour ColSearchRes = 0x000000, ColBkSearchRes = 0xFFFFFF;
+  Colour ColDXCC = 0x000000, ColBkDXCC = 0xFFFF00;
+  Colour ColDXCCmodif = 0x000000, ColBkDXCCmodif = 0x0000FF;
+  Colour ColDXCCfocus = 0x000000, ColBkDXCCfocus = 0x00FFFF;
+  Colour ColDXCCedit = 0x000000, ColBkDXCCedit = 0x008000;
+  Colour ColDXCCstat = 0x000000, ColBkDXCCstat = 0x80FF80;
+  Colour ColDXCClist = 0x000000, ColBkDXCClist = 0x80FFFF;
+  Colour ColTX = 0x000000;
+  Colour ColConn = 0x027D2B;
+  Colour ColCountryM = 0x0314BB, ColCountryW = 0x0082FF, ColCountryC = 0x2B7D20;
+  std::uint32_t ColBkTrans = 0x2E00;
+  // Derived, not stored: seven eighths of each channel.
+  Colour DarkDXCC = 0, DarkDXCCstat = 0;
+};
+
+struct Settings {
+  // Window, terminal and general.
+  int MainFormLeft = 0, MainFormTop = 0, MainFormWidth = 686, MainFormHeight = 541;
+  int StartMode = 0;
+  bool AlwaysOnTop = false;
+  bool WarningOnExit = true;
+  bool DisplayLocalTime = true;
+  bool Echo = true;
+  int MaxLineLength = 83;
+  int PrLen = 56;
+  LineLimits MaxLines;
+  std::string Language = "ENU";
+  int TelnetTopRow = 1, TelnetRow = 1;
+
+  // Station and links.
+  std::string MyCall = "NOCALL";
+  std::string MyCallAgw;      // MyCall followed by a NUL character (AGW frames)
+  std::string MyCallCaption;  // MyCall followed by ":" (country information label)
+  double MyLat = 46.2, MyLong = 6.1;
+  double MyLatRad = 46.2 * 3.14159265358979323846 / 180.0, MyLongRad = 6.1 * 3.14159265358979323846 / 180.0;
+  std::string Password = "SECRETTEXT", Password2 = "SECRETTEXT2";
+  int Interface = 2;  // 0 serial TNC, 1 AGW, 2 telnet
+  int COMPortNr = 1;
+  SerialParameters COMPortSettings;
+  std::string TNCINI, TNCEXI;
+  std::string QuickConnect;
+  bool AutoConnect = false;
+  bool AutoReconnect = true;
+  int MaxInactivity = 15;
+  int ScriptRXtimer = 10;
+  std::array<std::string, 9> Shortcut{"SH/DX", "SH/WWV"};
+
+  // Spot processing, filters and logging.
+  int DXCC = 1;
+  int IOTA = 1;
+  std::array<int, 7> IOTALast{191, 119, 21, 203, 248, 296, 100};  // EU AF AN AS NA OC SA
+  ModeSet RejectModes;              // accepted modes
+  HfBandSet RejectBandsHF;          // accepted HF bands
+  VhfBandSet RejectBandsVHF;        // accepted higher bands
+  int RejectSelfSpots = 0;
+  int RTTYnoQRG = 1;
+  std::array<bool, 40> RejectFromZone{};  // CQ zones 1..40 at index 0..39
+  bool AnyZoneRejected = false;
+  int DeltaTime = 0;
+  BroadcastKinds WantedSpots;
+  BroadcastKinds WantedSpotsAlarm{false, false, false, true, false};  // only wwv and talk are used
+  BroadcastKinds Disk;
+  std::vector<CallEntry> SeekCall;       // padded to 12
+  std::vector<CallEntry> CallNoAlarms;   // padded to 12
+  std::vector<CallEntry> BadSpotter;     // cut to 12
+  std::vector<CallEntry> BadWord;        // cut to 25
+  std::vector<CallPairEntry> DXCClink;   // padded to 12 and 4
+  std::vector<CallPairEntry> IOTAlink;   // padded to 12 and 6
+  std::vector<std::string> ChatGroups;   // up to 10 names
+
+  // Alarms and sound.
+  int Sound = 1;
+  int NoNightSound = 0;
+  double StartSilence = 0.0, StopSilence = 0.0;  // fractions of a day
+  int AlarmLevel = 3;
+  int Beep = 3;  // bit 0 band dependent, bit 1 mode dependent
+  int InitialBeep = 1;
+  int DeltaTimeRptAlarms = 0;
+  ModeSet NoBeepModes{true, true, false};
+  HfBandSet NoBeepBandsHF;
+  VhfBandSet NoBeepBandsVHF;
+  KeyingSettings Keying;
+  int KeyingWAV = 0;
+  SpeechSettings Speech;
+  std::string LanguageWAV = "ENUM";
+  AnnouncementChoice Announcement;
+
+  // LoTW.
+  int LOTW = 1;
+  int LOTWMaxAge = 24;
+  int LOTWAlarmMode = 0;
+  int LOTWDn = 0;
+  int LOTWDnLast = 36526;
+  std::string LOTWUsername, LOTWPwd, LOTWDnDir;
+  std::vector<CallEntry> MoreLotw;
+  std::vector<CallEntry> MyLOTWCalls;
+
+  // Transceiver control.
+  CatSettings Cat1{2, 10, 0, 0, 0, 10, 0, 30};
+  CatSettings Cat2{3, 10, 0, 0, 11, 15, 50, 450};
+  int CATmodeRTTY = 1;
+  int CATmodeDigi = 1;
+
+  // Fonts.
+  FontSettings FontRX, FontTX, FontDB;
+
+  Colours Col;
+  std::array<std::string, 16> CustomColor;  // "ColorA=FFFFFFFF" .. "ColorP=FFFFFFFF"
+
+  Settings();
+};
+
+}  // namespace brilox
