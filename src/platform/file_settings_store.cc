@@ -84,9 +84,11 @@ Status FileSettingsStore::Write(SettingsValue value) {
   std::lock_guard lock(m_mutex);
   if (Status s = Writable(); !s.ok()) return s;
   if (!m_exists) return Status::NotFound("settings key");
-  if (!IsStorableSettingsName(value.name)) return Status::InvalidArgument("value name \"" + value.name + "\"");
+  if (!IsStorableSettingsName(value.name))
+    return Status::InvalidArgument("value name \"" + value.name + "\"");
   const SettingsValue* old = m_values.Find(value.name);
-  if (old != nullptr && old->kind == value.kind && old->integer == value.integer && old->bytes == value.bytes) {
+  if (old != nullptr && old->kind == value.kind && old->integer == value.integer &&
+      old->bytes == value.bytes) {
     return Status::Ok();
   }
   m_values.Set(std::move(value));

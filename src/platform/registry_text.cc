@@ -224,7 +224,8 @@ Result<SettingsValueList> DecodeRegistryText(std::string_view text) {
     }
     std::string_view rest = joined;
     SettingsValue value;
-    if (!TakeQuoted(rest, value.name) || !IsStorableSettingsName(value.name)) return LineError(first, "bad value name");
+    if (!TakeQuoted(rest, value.name) || !IsStorableSettingsName(value.name))
+      return LineError(first, "bad value name");
     rest = Trim(rest);
     if (rest.empty() || rest.front() != '=') return LineError(first, "no \"=\"");
     if (!ParseData(rest.substr(1), value)) return LineError(first, "value not readable");

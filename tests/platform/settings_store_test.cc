@@ -1,5 +1,7 @@
 // The settings key: names without regard to case, listing order, the
 // registry-editor 4 text on disk, and what happens to damaged files.
+#include "platform/settings_store.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -8,14 +10,14 @@
 #include "platform/memory_file_system.h"
 #include "platform/registry_text.h"
 #include "platform/settings_paths.h"
-#include "platform/settings_store.h"
 #include "support/test_paths.h"
 
 namespace brilox {
 namespace {
 
 const std::string kPath = "home/.config/MORVEL/BRILOX/BRILOX.reg";
-const std::string kHeader = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\MORVEL\\BRILOX\\CurrentVersion]\r\n";
+const std::string kHeader =
+    "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\MORVEL\\BRILOX\\CurrentVersion]\r\n";
 
 std::vector<SettingsValue> EveryKind() {
   return {
@@ -215,7 +217,8 @@ TEST(FileSettingsStore, TheMachineStoreIsReadOnlyAndLeavesItsFileAlone) {
   MemoryFileSystem fs;
   const std::string machine_path = "etc/xdg/MORVEL/BRILOX/BRILOX.reg";
   fs.files()[machine_path] =
-      "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\MORVEL\\BRILOX\\CurrentVersion]\r\n\"Beep\"=dword:00000002\r\n";
+      "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\MORVEL\\BRILOX\\CurrentVersion]\r\n\"Beep\"=dword:"
+      "00000002\r\n";
   FileSettingsStore machine(fs, machine_path, StoreAccess::kReadOnly);
   EXPECT_TRUE(machine.Exists());
   EXPECT_EQ(*machine.ReadInteger("BEEP"), 2);
