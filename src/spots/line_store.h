@@ -17,6 +17,21 @@
 
 namespace brilox {
 
+// Told of every change to a store, in the order a Qt item model needs it:
+// before and after rows come or go, after texts or tags change, after the
+// view (top row, scroll hold) moved.  Row numbers are those of the store at
+// the moment of the call.
+class LineStoreObserver {
+ public:
+  virtual ~LineStoreObserver() = default;
+  virtual void RowsAboutToBeAdded(int first, int last) = 0;
+  virtual void RowsAdded() = 0;
+  virtual void RowsAboutToBeRemoved(int first, int last) = 0;
+  virtual void RowsRemoved() = 0;
+  virtual void RowsChanged(int first, int last) = 0;
+  virtual void ViewMoved() = 0;
+};
+
 class LineStore {
  public:
   // The oldest rows are dropped this many at a time.
@@ -57,6 +72,10 @@ class LineStore {
   // Back to one empty row, marked empty; the view returns to the top.
   void Clear();
 
+  // One observer at a time (the window's model); nullptr detaches it.  The
+  // observer must outlive the store or detach first.
+  void SetObserver(LineStoreObserver* observer) { m_observer = observer; }
+
   // View model.
   void SetShown(bool shown) { m_shown = shown; }
   bool shown() const { return m_shown; }
@@ -64,8 +83,10 @@ class LineStore {
   int visible_rows() const { return m_visibleRows; }
   void SetTopRow(int row);
   int top_row() const { return m_topRow; }
-  void SetScrollHold(bool hold) { m_scrollHold = hold; }
+  void SetScrollHold(bool hold);
   bool scroll_hold() const { return m_scrollHold; }
+  // The top row that shows the last row at the bottom.
+  int EndTopRow() const;
 
   // Scrolls so that the last row is at the bottom, when the window is shown
   // and not held.
@@ -82,10 +103,15 @@ class LineStore {
     std::int32_t tag = 0;
   };
 
-  int EndTopRow() const;
   // Puts `text` into the last row and, beyond max_line_length(), into new
   // rows; returns how many rows were added.
   int PlaceInLastRow(std::string_view text);
+  // Adds `count` rows at the end, each made by `make(i)`, telling the observer.
+  template <typename MakeRow>
+  void AddRows(int count, MakeRow make);
+  void TagLastRows(int count, std::int32_t tag);
+  void MoveTopRow(int row);
+  void NotifyChanged(int first, int last);
 
   std::deque<Row> m_rows;
   bool m_markedEmpty = true;
@@ -96,6 +122,8 @@ class LineStore {
   bool m_scrollHold = false;
   int m_visibleRows = 25;
   int m_topRow = 0;
+
+  LineStoreObserver* m_observer = nullptr;
 };
 
 }  // namespace brilox
