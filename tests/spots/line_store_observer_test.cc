@@ -46,7 +46,8 @@ class MirrorObserver final : public LineStoreObserver {
   void RowsChanged(int first, int last) override {
     ASSERT_LE(0, first);
     ASSERT_LT(last, m_store.row_count());
-    for (int i = first; i <= last; ++i) m_rows[static_cast<std::size_t>(i)] = {m_store.row(i), m_store.tag(i)};
+    for (int i = first; i <= last; ++i)
+      m_rows[static_cast<std::size_t>(i)] = {m_store.row(i), m_store.tag(i)};
   }
   void ViewMoved() override { ++m_viewMoves; }
 

@@ -1,0 +1,69 @@
+#include "links/terminal_capture.h"
+
+namespace brilox {
+
+std::string TextFileFilter(const TextLookup& texts) {
+  return texts.Text(texts::kTextFiles) + " (*.txt)|*.txt";
+}
+
+TerminalCapture::TerminalCapture(const CaptureServices& services) : m_services(services) {}
+
+CaptureChange TerminalCapture::Receive1Click(int n) {
+  if (!Valid(n)) return CaptureChange::kNone;
+  if (SlotOf(n).on) {
+    Stop(n);
+    return CaptureChange::kStopped;
+  }
+  return Start(n) ? CaptureChange::kStarted : CaptureChange::kNone;
+}
+
+bool TerminalCapture::Start(int n) {
+  const TextLookup& texts = m_services.texts;
+  std::optional<std::string> chosen = m_services.dialogs.ChooseFileToSave(
+      {texts.Text(texts::kCaptureToFileTitle), TextFileFilter(texts), m_services.last_folder.path});
+  if (!chosen) return false;
+  // An existing file is started afresh.
+  if (Status created = m_services.files.WriteFile(*chosen, {}); !created.ok()) {
+    (void)m_services.messages.Show(MessageKind::kError, texts.Text(texts::kErrorCaption),
+                                   texts.Text(texts::kCreateFileFailed), MessageButtons::kOk);
+    return false;
+  }
+  SlotOf(n) = Slot{true, *chosen};
+  m_services.last_folder.path = FolderOf(*chosen);
+  if (m_flagHandler) m_flagHandler(n, true);
+  return true;
+}
+
+void TerminalCapture::Stop(int n) {
+  SlotOf(n).on = false;
+  if (m_flagHandler) m_flagHandler(n, false);
+}
+
+void TerminalCapture::WriteCapture(int n, std::string_view line) {
+  if (!capturing(n)) return;
+  std::string text(line);
+  text += "\r\n";
+  if (m_services.files.AppendFile(SlotOf(n).path, text).ok()) return;
+  Stop(n);
+  if (m_stoppedHandler) m_stoppedHandler(n, SlotOf(n).path);
+}
+
+void TerminalCapture::ShowWriteError(const std::string& path) {
+  const TextLookup& texts = m_services.texts;
+  (void)m_services.messages.Show(MessageKind::kError, texts.Text(texts::kErrorCaption),
+                                 texts.Text(texts::kCreateFileFailed) + ": " + FileNameOf(path),
+                                 MessageButtons::kOk);
+}
+
+std::string TerminalCapture::CaptionFor(int n) const {
+  return m_services.texts.Text(capturing(n) ? texts::kStopCapture : texts::kStartCapture);
+}
+
+std::string TerminalCapture::StatusText(int n) const {
+  const std::string message = m_services.texts.Text(texts::kCapturingTo);
+  const std::string name = FileNameOf(SlotOf(n).path);
+  if (m_services.settings.Language == "JPN") return name + " " + message;
+  return message + " " + name;
+}
+
+}  // namespace brilox
