@@ -1,14 +1,43 @@
-// brilox: the windowed program.
+// brilox: the windowed program.  It builds the main window over the window
+// line stores with the settings' defaults; the start-up sequence (settings,
+// data files, links) is wired in here as it arrives.
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+
+#include "links/terminal_sender.h"
+#include "links/text_lookup.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "shell/settings/settings.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/qt_dialogs.h"
+#include "spots/window_line_stores.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("BRILOX 8.5j");
-  window.setCentralWidget(new QLabel("BRILOX"));
-  window.resize(686, 541);
+  brilox::Settings settings;
+  brilox::WindowLineStores windows(settings);
+  brilox::UnconnectedTerminalSender sender;
+  brilox::SystemClock clock;
+  brilox::LocaleDateTimeFormat date_time_format;
+  brilox::BuiltInTexts texts;
+  brilox::QtMessageBox messages;
+  brilox::QtFileDialogs dialogs;
+
+  brilox::MainWindow window({settings,
+                             windows,
+                             sender,
+                             brilox::PosixFileSystem(),
+                             dialogs,
+                             messages,
+                             clock,
+                             date_time_format,
+                             texts,
+                             {}},
+                            {});
+  messages.SetParent(&window);
+  dialogs.SetParent(&window);
+  window.setWindowTitle(QStringLiteral("BRILOX 8.5j"));
   window.show();
+  window.controller().EnterStartView();
   return app.exec();
 }

@@ -2,6 +2,7 @@
 // states that a test sets.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ class RecordingTerminalSender final : public TerminalSender {
     int terminal = 0;
     std::string text;
     bool operator==(const Sent&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const Sent& s) {
+      return out << s.call << " " << s.terminal << " \"" << s.text << "\"";
+    }
   };
 
   bool TncPortOpen() const override { return tnc_open; }

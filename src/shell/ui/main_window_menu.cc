@@ -1,0 +1,228 @@
+// The main window's toolbar, menu and status bar.  Items of parts that come
+// later are present and disabled; the ones whose operation is wired in
+// through a seam are enabled.
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "shell/ui/about_window.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/qt_dialogs.h"
+#include "shell/ui/row_style.h"
+
+namespace brilox {
+namespace {
+
+constexpr std::array<char, kWindowCount> kViewOfWindow{'M', 'M', 'M', 'M', 'D', 'A', 'L'};
+
+QAction* Disabled(QAction* action) {
+  action->setEnabled(false);
+  return action;
+}
+
+}  // namespace
+
+void MainWindow::BuildToolbar() {
+  const TextLookup& texts = m_deps.texts;
+  const MainWindowSeams& seams = m_deps.seams;
+  auto text = [&texts](int number) { return FromLatin1(texts.Text(number)); };
+
+  m_toolbar = new QToolBar(m_desk);
+  m_toolbar->setMovable(false);
+  m_toolbar->setFloatable(false);
+  m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+  m_txButton = m_toolbar->addAction(QStringLiteral("TX"), this, [this] { controller().Send1Click(); });
+  m_txButton->setToolTip(text(texts::kSendTextFile));
+  m_rxButton = m_toolbar->addAction(QStringLiteral("RX"), this, [this] { controller().Receive1Click(); });
+  m_rxButton->setToolTip(text(texts::kStartCapture));
+  m_toolbar->addAction(QStringLiteral("Clear"), this, [this] { controller().ClearBuf1Click(); })
+      ->setToolTip(text(texts::kClearWindow));
+  m_toolbar->addSeparator();
+  Disabled(m_toolbar->addAction(QStringLiteral("SH/DX")))->setToolTip(text(texts::kShowLogMenu));
+  Disabled(m_toolbar->addAction(QStringLiteral("Search")))->setToolTip(text(texts::kSearchLogMenu));
+  m_toolbar->addSeparator();
+
+  auto* views = new QActionGroup(this);
+  views->setExclusive(true);
+  const std::array<QString, kWindowCount> captions{
+      QStringLiteral("1"),  QStringLiteral("2"),     QStringLiteral("3"),   QStringLiteral("4"),
+      QStringLiteral("DX"), QStringLiteral("Alarm"), QStringLiteral("LOTW")};
+  const std::array<int, kWindowCount> hints{
+      texts::kShowTerminalHint, texts::kShowTerminalHint, texts::kShowTerminalHint, texts::kShowTerminalHint,
+      texts::kShowDxHint,       texts::kShowAlarmsHint,   texts::kShowLotwHint};
+  for (int w = 0; w < kWindowCount; ++w) {
+    if (w == 4) m_toolbar->addSeparator();
+    QAction* button = m_toolbar->addAction(captions[static_cast<std::size_t>(w)]);
+    button->setCheckable(true);
+    button->setToolTip(text(hints[static_cast<std::size_t>(w)]));
+    views->addAction(button);
+    const char view = kViewOfWindow[static_cast<std::size_t>(w)];
+    connect(button, &QAction::triggered, this, [this, w, view] {
+      if (view == 'M') {
+        controller().ShowTerminal(w + 1);
+      } else {
+        controller().ShowView(view);
+      }
+    });
+    m_viewButtons[static_cast<std::size_t>(w)] = button;
+  }
+  m_lotwButton = m_viewButtons[static_cast<std::size_t>(WindowId::kLotw)];
+  m_toolbar->addSeparator();
+
+  QAction* telnet = m_toolbar->addAction(QStringLiteral("Telnet"), this, [this] {
+    if (controller().seams().open_telnet_directory) controller().seams().open_telnet_directory();
+  });
+  telnet->setEnabled(static_cast<bool>(seams.open_telnet_directory));
+  m_toolbar->addSeparator();
+  QAction* quick =
+      m_toolbar->addAction(QStringLiteral("QC"), this, [this] { controller().QuickConnectClick(); });
+  quick->setToolTip(m_deps.settings.QuickConnect.empty() ? text(texts::kQuickConnect)
+                                                         : FromLatin1(m_deps.settings.QuickConnect));
+  quick->setEnabled(static_cast<bool>(seams.quick_connect));
+  m_toolbar->addSeparator();
+  m_soundButton = m_toolbar->addAction(QStringLiteral("Sound"));
+  m_soundButton->setCheckable(true);
+  connect(m_soundButton, &QAction::triggered, this, [this] { controller().SoundButtonClick(); });
+
+  m_connectionLabel = new QLabel(m_toolbar);
+  QFont bold = m_connectionLabel->font();
+  bold.setBold(true);
+  m_connectionLabel->setFont(bold);
+  QPalette colours = m_connectionLabel->palette();
+  colours.setColor(QPalette::WindowText, ToQColor(m_deps.settings.Col.ColConn));
+  m_connectionLabel->setPalette(colours);
+  m_connectionLabel->setMinimumWidth(132);
+  m_connectionLabel->setMaximumWidth(150);
+  m_toolbar->addWidget(m_connectionLabel);
+  m_filler = new QWidget(m_toolbar);
+  m_filler->setFixedWidth(0);
+  m_toolbar->addWidget(m_filler);
+}
+
+void MainWindow::BuildMenus() {
+  const TextLookup& texts = m_deps.texts;
+  auto text = [&texts](int number) { return FromLatin1(texts.Text(number)); };
+  QMenuBar* bar = menuBar();
+
+  QMenu* file = bar->addMenu(text(texts::kFileMenu));
+  m_sendTextItem = file->addAction(text(texts::kSendTextFile), this, [this] { controller().Send1Click(); });
+  m_sendTextItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  m_captureItem = file->addAction(text(texts::kStartCapture), this, [this] { controller().Receive1Click(); });
+  m_captureItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  file->addSeparator();
+  file->addAction(text(texts::kSaveWindow), this, [this] { controller().WriteBuf1Click(); });
+  file->addAction(text(texts::kClearWindow), this, [this] { controller().ClearBuf1Click(); });
+  file->addSeparator();
+  file->addAction(text(texts::kQuit), this, [this] { controller().QuitClick(); });
+
+  const std::array<const char*, 5> logs{"ANN", "CHAT", "DX", "TALK", "WWV"};
+  QMenu* show = bar->addMenu(text(texts::kShowLogMenu));
+  for (std::size_t i = 0; i < logs.size(); ++i) {
+    Disabled(show->addAction(QString::fromLatin1(logs[i])))
+        ->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_F1 + static_cast<int>(i))));
+  }
+  QMenu* search = bar->addMenu(text(texts::kSearchLogMenu));
+  for (std::size_t i = 0; i < 4; ++i) {
+    Disabled(search->addAction(QString::fromLatin1(logs[i])))
+        ->setShortcut(
+            QKeySequence(Qt::SHIFT | Qt::CTRL | static_cast<Qt::Key>(Qt::Key_F1 + static_cast<int>(i))));
+  }
+  Disabled(bar->addAction(QStringLiteral("D&XCC")))->setShortcut(QKeySequence(Qt::Key_F8));
+  Disabled(bar->addAction(QStringLiteral("&IOTA")))->setShortcut(QKeySequence(Qt::Key_F9));
+  Disabled(bar->addAction(text(texts::kCountryMenu)))->setShortcut(QKeySequence(Qt::Key_F10));
+
+  QMenu* window = bar->addMenu(text(texts::kWindowMenu));
+  auto* items = new QActionGroup(this);
+  items->setExclusive(true);
+  for (int w = 0; w < kWindowCount; ++w) {
+    QString caption;
+    if (w < kTerminalCount) {
+      caption = text(texts::kMonitor) + QStringLiteral(" %1").arg(w + 1);
+    } else if (w == 4) {
+      caption = QStringLiteral("DX");
+    } else if (w == 5) {
+      caption = text(texts::kAlarm);
+    } else {
+      caption = QStringLiteral("LOTW");
+    }
+    if (w == 4) window->addSeparator();
+    QAction* item = window->addAction(caption);
+    item->setCheckable(true);
+    item->setShortcut(QKeySequence(static_cast<Qt::Key>(Qt::Key_F1 + w)));
+    items->addAction(item);
+    const char view = kViewOfWindow[static_cast<std::size_t>(w)];
+    connect(item, &QAction::triggered, this, [this, w, view] {
+      if (view == 'M') {
+        controller().ShowTerminal(w + 1);
+      } else {
+        controller().ShowView(view);
+      }
+    });
+    m_windowItems[static_cast<std::size_t>(w)] = item;
+  }
+
+  QAction* commands = bar->addAction(text(texts::kCommandsMenu), this, [this] {
+    if (controller().seams().open_shortcuts_window) controller().seams().open_shortcuts_window();
+  });
+  commands->setEnabled(static_cast<bool>(m_deps.seams.open_shortcuts_window));
+  Disabled(bar->addAction(text(texts::kScriptsMenu)));
+
+  QMenu* tools = bar->addMenu(text(texts::kToolsMenu));
+  Disabled(tools->addAction(text(texts::kDxSimulation)))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  tools->addSeparator();
+  const QString update = text(texts::kUpdateLotwFromInternet);
+  for (const char* name : {"COUNTRY", "IOTA", "LoTW", "TELNET"}) {
+    QString caption = update;
+    caption.replace(QStringLiteral("LoTW"), QString::fromLatin1(name));
+    Disabled(tools->addAction(caption));
+  }
+  tools->addSeparator();
+  Disabled(tools->addAction(text(texts::kUpdateIotaFromFile)));
+  tools->addSeparator();
+  Disabled(tools->addAction(text(texts::kImportAdif) + QStringLiteral(" (DXCC)")));
+  Disabled(tools->addAction(text(texts::kImportAdif) + QStringLiteral(" (IOTA)")));
+  tools->addSeparator();
+  Disabled(tools->addAction(text(texts::kImportLotwReport)));
+  Disabled(tools->addAction(text(texts::kImportLotwFromArrl)));
+  tools->addSeparator();
+  Disabled(tools->addAction(text(texts::kBackupDatabases)));
+  Disabled(tools->addAction(text(texts::kExportSettings)));
+
+  Disabled(bar->addAction(text(texts::kOptionsMenu)));
+  bar->addAction(text(texts::kAboutMenu), this, [this] { ShowAbout(); });
+}
+
+void MainWindow::BuildStatusBar() {
+  m_statusBar = new QStatusBar(m_desk);
+  m_statusBar->setSizeGripEnabled(false);
+  const std::array<int, 4> widths = StatusPanelWidths(logicalDpiY());
+  for (std::size_t i = 0; i < m_panels.size(); ++i) {
+    auto* panel = new QLabel(m_statusBar);
+    panel->setFixedWidth(widths[i]);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    if (i < 3) panel->setAlignment(Qt::AlignCenter);
+    m_statusBar->addWidget(panel);
+    m_panels[i] = panel;
+  }
+}
+
+void MainWindow::ShowAbout() {
+  AboutWindow about(m_environment.data_folder, this);
+  about.adjustSize();
+  const QRect main = frameGeometry();
+  const QRect screen =
+      this->screen() != nullptr ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+  const Point corner = PlaceOverMainWindow({main.left(), main.top(), main.width(), main.height()}, height(),
+                                           about.width(), about.height(), screen.width(), screen.height());
+  about.move(corner.x, corner.y);
+  about.exec();
+}
+
+}  // namespace brilox

@@ -1,0 +1,59 @@
+// The real main window on the offscreen platform, wired to test fakes:
+// recorded sends, scripted dialogs and message boxes, a clock that stands
+// still.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+#include "platform/memory_file_system.h"
+#include "shell/ui/line_grid_view.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/qt_test_application.h"
+#include "support/recording_terminal_sender.h"
+
+namespace brilox::testing {
+
+class QtMainWindowFixture : public ::testing::Test {
+ protected:
+  QtMainWindowFixture() : windows(settings) { TestGuiApplication(); }
+
+  // Builds, shows and activates the window in its start view.
+  void Open(MainWindowSeams seams = {}) {
+    window =
+        std::make_unique<MainWindow>(MainWindowDependencies{settings, windows, sender, files, dialogs,
+                                                            messages, clock, format, texts, seams},
+                                     MainWindowEnvironment{"/home/op/.local/share/MORVEL/BRILOX", true, {}});
+    window->resize(800, 600);
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    window->controller().EnterStartView();
+    QApplication::processEvents();
+  }
+
+  LineStore& Store(WindowId w) { return windows.Get(w); }
+  QLineEdit* CommandLine(int n) { return window->commandLine(n); }
+  LineGridView* Grid(WindowId w) { return window->grid(w); }
+  std::string CommandLineText(int n) { return CommandLine(n)->text().toStdString(); }
+  // Lets delayed item layouts and queued calls run.
+  static void Settle() { QApplication::processEvents(); }
+
+  Settings settings;
+  WindowLineStores windows;
+  RecordingTerminalSender sender;
+  MemoryFileSystem files;
+  ScriptedFileDialogs dialogs;
+  RecordingMessageBox messages;
+  FakeClock clock{EncodeDateTime(2026, 1, 15, 18, 30, 0)};
+  FixedDateTimeFormat format;
+  BuiltInTexts texts;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace brilox::testing
