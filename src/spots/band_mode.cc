@@ -168,6 +168,8 @@ std::optional<double> SpotFrequencyKhz(std::string_view decode_line) {
 }
 
 int BandKeyForFrequency(double khz) {
+  // No band lies there; the guard keeps the conversion to int defined.
+  if (!(khz >= 0.0 && khz < 1.0e12)) return -1;
   int key = static_cast<int>(std::trunc(khz / 1000.0));
   if (key == 145 && khz < 145800) key = 144;
   switch (key) {

@@ -160,6 +160,9 @@ TEST(SpotFrequency, ReadsColumns15To25AfterTheSpottersColon) {
   EXPECT_FALSE(SpotFrequencyKhz("DX de W1AW:      1.2.3"));
   EXPECT_FALSE(SpotFrequencyKhz("DX de"));
   EXPECT_FALSE(SpotFrequencyKhz(""));
+  EXPECT_EQ(BandKeyForFrequency(-1.0), -1);
+  EXPECT_EQ(BandKeyForFrequency(1.0e300), -1);
+  EXPECT_EQ(BandKeyForFrequency(99999999999.0), 99999999);
 }
 
 // The zone, self-spot and call tests run after band and mode, see what they
