@@ -1,6 +1,5 @@
 #include "spots/determine_pays.h"
 
-
 #include "spots/call_area_rules.h"
 #include "spots/text_columns.h"
 
