@@ -86,7 +86,8 @@ class TrafficLog {
   Status CreateMissingLogFiles();
 
   // Appends one record holding `text` (cut to the capacity).  The record is
-  // written in one piece.  A missing file is created.  A file whose size is
+  // written in one piece and left to the system's write-back (a power cut may
+  // cost the last records, never earlier ones).  A missing file is created.  A file whose size is
   // not a whole number of records (a write cut short by a crash) first loses
   // the broken tail, so that every later record stays on its boundary.
   // Failures are returned; the caller drops the record without a message.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/memory_file_system.h"
+#include "support/test_paths.h"
 
 namespace brilox {
 namespace {
@@ -165,6 +166,15 @@ TEST_F(TrafficLogTest, RecordsWithDamagedLengthBytesStillRead) {
   m_fs.files()["data/WWVINFO.DAT"] += damaged;
   EXPECT_EQ(*m_log.ReadLogRecord(LogCategory::kPropagation, 1), std::string(79, 'd'));
   EXPECT_EQ(*m_log.ReadLogRecord(LogCategory::kPropagation, 0), "ok");
+}
+
+TEST(TrafficLogOnDisk, RecordsReadBackFromRealFiles) {
+  testing::ScratchFolder scratch;
+  TrafficLog log(PosixFileSystem(), scratch.path());
+  ASSERT_TRUE(log.CreateMissingLogFiles().ok());
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(log.AppendLogRecord(LogCategory::kTalk, std::to_string(i)).ok());
+  EXPECT_EQ(*PosixFileSystem().FileSize(scratch.File("TALKINFO.DAT")), 3 * kMessageRecordSize);
+  EXPECT_EQ(*log.ReadLogRecord(LogCategory::kTalk, 2), "2");
 }
 
 }  // namespace
