@@ -20,6 +20,20 @@ Status WriteFileAtomic(FileSystem& fs, const std::string& path, std::string_view
   return fs.Rename(temporary, path);
 }
 
+Status FileSystem::WriteOwnerOnlyFile(const std::string& path, std::string_view data) {
+  if (Status s = WriteFile(path, data); !s.ok()) return s;
+  return RestrictToOwner(path);
+}
+
+Status WriteOwnerOnlyFileAtomic(FileSystem& fs, const std::string& path, std::string_view data) {
+  const std::string temporary = path + ".tmp";
+  if (Status s = fs.WriteOwnerOnlyFile(temporary, data); !s.ok()) {
+    (void)fs.Remove(temporary);
+    return s;
+  }
+  return fs.Rename(temporary, path);
+}
+
 Status ReplaceWithBackup(FileSystem& fs, const std::string& path, const std::string& backup_path,
                          std::string_view data) {
   const std::string temporary = path + ".tmp";

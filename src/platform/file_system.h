@@ -39,6 +39,10 @@ class FileSystem {
   virtual Result<std::vector<std::string>> ListDirectory(const std::string& path) = 0;
   // Restricts a file to its owner (mode 0600) where the platform can.
   virtual Status RestrictToOwner(const std::string& path) = 0;
+  // As WriteFile, and the file is readable by its owner only before the first
+  // byte is written, so that a secret is never visible to others.  The
+  // default writes, then restricts; the POSIX layer creates it with mode 0600.
+  virtual Status WriteOwnerOnlyFile(const std::string& path, std::string_view data);
 };
 
 // The real file system.
@@ -51,6 +55,11 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // or the new content: the data goes to `path` + ".tmp" first and is flushed,
 // then renamed over `path`.
 Status WriteFileAtomic(FileSystem& fs, const std::string& path, std::string_view data);
+
+// As WriteFileAtomic for a file that holds secrets: the temporary file is
+// written with WriteOwnerOnlyFile, so `path` is owner-only (mode 0600) from
+// the moment it appears.
+Status WriteOwnerOnlyFileAtomic(FileSystem& fs, const std::string& path, std::string_view data);
 
 // As WriteFileAtomic, and the previous content of `path`, when there was one,
 // becomes `backup_path` (which it replaces).  Steps: write the temporary file,

@@ -85,6 +85,16 @@ class Posix final : public FileSystem {
     return s;
   }
 
+  Status WriteOwnerOnlyFile(const std::string& path, std::string_view data) override {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return IoError("create", path);
+    // A file left from earlier keeps its old mode through O_TRUNC: restrict it
+    // before any byte goes in.
+    Status s = ::fchmod(fd, 0600) == 0 ? WriteAll(fd, data, path) : IoError("chmod", path);
+    if (::close(fd) != 0 && s.ok()) s = IoError("close", path);
+    return s;
+  }
+
   Status AppendFile(const std::string& path, std::string_view data) override {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) return IoError("open", path);
