@@ -48,13 +48,6 @@ Result<std::string> FindAnyLanguageFile(FileSystem& fs, const std::string& progr
 
 }  // namespace
 
-std::string LanguageFileName(std::string_view code) {
-  std::string name(kLanguageFileBaseName);
-  name += '.';
-  name += code;
-  return name;
-}
-
 std::string StripTextLine(std::string_view line) {
   const std::size_t brace = line.find('{');
   if (brace != std::string_view::npos) {

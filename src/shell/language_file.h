@@ -20,15 +20,13 @@
 #include "platform/message_box.h"
 #include "platform/result.h"
 #include "shell/settings/language_texts.h"
+#include "shell/settings/settings_language.h"  // LanguageFileName
 
 namespace brilox {
 
 inline constexpr std::string_view kLanguageFileBaseName = "BRLMSG85";
 inline constexpr std::string_view kMissingLanguageLinesMessage =
     "Missing line(s) in the language file, can't start BRILOX";
-
-// "BRLMSG85." + code.
-std::string LanguageFileName(std::string_view code);
 
 // Drops the comment of one text line and the blanks before it.  A "{" just
 // after the byte 0x83 or 0x96 is the second byte of a Shift-JIS character; the

@@ -279,4 +279,20 @@ NeededStatus CheckDXCC(const NeededStatusInput& spot, const Settings& settings, 
   return status;
 }
 
+void CheckDXCC(SpotRecord& spot, const Settings& settings, const DxccTable& table) {
+  NeededStatusInput input;
+  input.dx_call = spot.DXCall;
+  input.entity_prefix = spot.EntityPrefix;
+  input.mode = spot.Mode;
+  input.band_key = spot.BandKey;
+  input.lotw_user = spot.LotwUser;
+  input.alarm_label = spot.AlarmLabel;
+  input.lotw_label = spot.LotwLabel;
+  NeededStatus status = CheckDXCC(input, settings, table);
+  spot.Level = status.level;
+  spot.LotwLevel = status.lotw_level;
+  spot.AlarmLabel = std::move(status.alarm_label);
+  spot.LotwLabel = std::move(status.lotw_label);
+}
+
 }  // namespace brilox

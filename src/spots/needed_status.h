@@ -12,6 +12,7 @@
 
 #include "awards/dxcc_table.h"
 #include "shell/settings/settings.h"
+#include "spots/spot_record.h"
 
 namespace brilox {
 
@@ -59,5 +60,10 @@ bool MatchCallPattern(std::string_view pattern, std::string_view call);
 std::string_view BandLabel(int band_key);
 
 NeededStatus CheckDXCC(const NeededStatusInput& spot, const Settings& settings, const DxccTable& table);
+
+// The same on the spot being processed, once `DeterminePays` has set its
+// EntityPrefix: reads DXCall, EntityPrefix, Mode, BandKey, LotwUser and the
+// labels, writes Level, LotwLevel, AlarmLabel and LotwLabel.
+void CheckDXCC(SpotRecord& spot, const Settings& settings, const DxccTable& table);
 
 }  // namespace brilox

@@ -156,6 +156,20 @@ TEST(CheckDXCC, LevelsAcrossTheSettingsThatChangeThem) {
   }
 }
 
+TEST(CheckDXCC, FillsTheSpotRecord) {
+  SpotRecord spot;
+  spot.DXCall = "DL1ABC      ";
+  spot.EntityPrefix = "DL";
+  spot.Mode = 'S';
+  spot.BandKey = 14;
+  spot.AlarmLabel = "old";
+  CheckDXCC(spot, Settings(), TestTable());
+  EXPECT_EQ(spot.Level, kLevelNotConfirmed);
+  EXPECT_EQ(spot.LotwLevel, kLevelNothingNeeded);
+  EXPECT_EQ(spot.AlarmLabel, "SSB");
+  EXPECT_EQ(spot.LotwLabel, "");
+}
+
 TEST(MatchCallPattern, ExactSuffixContainsAndPrefixPatterns) {
   struct Case {
     const char* pattern;
