@@ -12,6 +12,8 @@ struct PortCase {
   const char* text;
   int expected;  // 0 = must fail
 };
+void PrintTo(const PortCase& c, std::ostream* os) { *os << c.name; }
+
 
 class ResolveTcpPortTest : public ::testing::TestWithParam<PortCase> {};
 
