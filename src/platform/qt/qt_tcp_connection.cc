@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QString>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include "platform/tcp_port.h"
 
@@ -17,7 +18,7 @@ constexpr qint64 kDeliveryChunkBytes = 16 * 1024;
 
 }  // namespace
 
-QtTcpConnection::QtTcpConnection() = default;
+QtTcpConnection::QtTcpConnection(int close_grace_ms) : m_closeGraceMs(close_grace_ms) {}
 
 QtTcpConnection::~QtTcpConnection() {
   m_events = nullptr;
@@ -76,6 +77,9 @@ void QtTcpConnection::Close() {
   m_connectedPending = false;
   if (established) {
     m_socket->disconnectFromHost();  // writes what is queued, then closes
+    QTimer::singleShot(m_closeGraceMs, &m_context, [this, generation = m_generation] {
+      if (generation == m_generation && m_state == TcpState::kClosing && m_socket) m_socket->abort();
+    });
   } else {
     m_socket->abort();
     m_disconnectPending = true;

@@ -18,7 +18,12 @@ namespace brilox {
 
 class QtTcpConnection final : public TcpConnection {
  public:
-  QtTcpConnection();
+  // A close that still has output queued waits for it to be written; a peer
+  // that takes nothing for this long is cut off, so a dead node cannot keep
+  // the link "connected" for the whole TCP retry time.
+  static constexpr int kDefaultCloseGraceMs = 5000;
+
+  explicit QtTcpConnection(int close_grace_ms = kDefaultCloseGraceMs);
   ~QtTcpConnection() override;
   QtTcpConnection(const QtTcpConnection&) = delete;
   QtTcpConnection& operator=(const QtTcpConnection&) = delete;
@@ -49,6 +54,7 @@ class QtTcpConnection final : public TcpConnection {
   bool m_disconnectPending = false;
   Status m_errorPending;
   mutable bool m_outputHeld = false;  // full queue: room reopens at the resume mark
+  const int m_closeGraceMs;
 };
 
 class QtTcpConnectionFactory final : public TcpConnectionFactory {

@@ -3,7 +3,11 @@
 // the bytes back, and the output queue limit is kept.
 #include "platform/qt/qt_tcp_connection.h"
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -168,6 +172,44 @@ TEST(QtTcpConnection, AHandlerMayCloseFromInsideAnEvent) {
   ASSERT_TRUE(connection.Open("127.0.0.1", node.port()).ok());
   ASSERT_TRUE(WaitUntil([&] { return events.ended(); }));
   EXPECT_EQ(events.events, (std::vector<std::string>{"connected", "disconnected"}));
+}
+
+// Closing with output still queued for a peer that takes nothing must end
+// in a disconnect all the same.  (A peer that stops acknowledging at all,
+// which loopback cannot show, is cut off by the close grace period.)
+TEST(QtTcpConnection, AClosingLinkWhosePeerTakesNothingStillEnds) {
+  testing::TestApplication();
+  // A listening socket that never accepts: its buffers fill and then its
+  // window stays shut.
+  const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(::listen(listener, 1), 0);
+  ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+
+  QtTcpConnection connection(50);
+  RecordingEvents events;
+  connection.SetEvents(&events);
+  ASSERT_TRUE(connection.Open("127.0.0.1", std::to_string(ntohs(address.sin_port))).ok());
+  ASSERT_TRUE(WaitUntil([&] { return !events.events.empty(); }));
+  int idle_rounds = 0;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        const std::size_t room = connection.OutputRoom();
+        if (room > 0) {
+          EXPECT_TRUE(connection.Send(std::string(room, 'x')).ok());
+          idle_rounds = 0;
+        }
+        return ++idle_rounds > 50;  // the queue has stopped moving
+      },
+      30000));
+  connection.Close();
+  ASSERT_TRUE(WaitUntil([&] { return events.ended(); }, 5000));
+  EXPECT_EQ(connection.state(), TcpState::kClosed);
+  ::close(listener);
 }
 
 }  // namespace
