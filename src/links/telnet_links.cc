@@ -161,6 +161,7 @@ void TelnetLinks::OnLinkText(int n, std::string_view text) {
 
 void TelnetLinks::AppendReceivedText(int terminal, std::string_view text) {
   if (!Valid(terminal) || text.empty()) return;
+  if (m_receiveTap) m_receiveTap(terminal, text);
   (void)m_buffers[Index(terminal)].Append(text);
   ScheduleDrain();
 }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -72,6 +73,10 @@ class TelnetLinks final : private TelnetLinkObserver {
   // Text received by terminal 1's serial TNC joins the same drain.
   void AppendReceivedText(int terminal, std::string_view text);
   void SetBeforeDrain(BeforeDrainHook hook) { m_beforeDrain = std::move(hook); }
+  // Sees every received text as it arrives, before the drain (the script
+  // runner's text matcher watches a port here); it must not send or close.
+  using ReceiveTap = std::function<void(int terminal, std::string_view text)>;
+  void SetReceiveTap(ReceiveTap tap) { m_receiveTap = std::move(tap); }
 
   bool IsConnected(int n) const;
   bool IsOpening(int n) const;
@@ -83,6 +88,8 @@ class TelnetLinks final : private TelnetLinkObserver {
 
   // Shown in LabelConn while terminal n is shown and connected.
   const std::string& NodeLabel(int n) const { return m_terminals[Index(n)].node_label; }
+  // What LabelConn shows for terminal n when the main window switches to it.
+  std::string ConnectionLabelFor(int n) const { return IsConnected(n) ? NodeLabel(n) : std::string(); }
   // Two blanks and the name, cut to 12 characters, as the directory gives it.
   void SetNodeLabelFromName(int n, std::string_view name);
   void ClearNodeLabel(int n) { m_terminals[Index(n)].node_label.clear(); }
@@ -127,6 +134,7 @@ class TelnetLinks final : private TelnetLinkObserver {
   std::array<TerminalState, kTerminalCount> m_terminals;
   ReceiveBuffers m_buffers;
   BeforeDrainHook m_beforeDrain;
+  ReceiveTap m_receiveTap;
   std::unique_ptr<Timer> m_drainTimer;
 };
 

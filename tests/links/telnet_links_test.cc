@@ -271,6 +271,26 @@ TEST_F(TelnetLinksTest, TheSerialTncTextJoinsTheSameDrain) {
   EXPECT_EQ(intake.raw(1), std::string("\0cmd:", 5));
 }
 
+TEST_F(TelnetLinksTest, TheTapSeesTextAsItArrivesWithoutTheProtocol) {
+  std::string seen;
+  links->SetReceiveTap([&](int terminal, std::string_view text) {
+    if (terminal == 2) seen.append(text);
+  });
+  Connect(2);
+  connection(2).SimulateReceive(std::string("log\xff\xfb\x01in: ", 10));
+  EXPECT_EQ(seen, "login: ");  // before any drain
+  EXPECT_EQ(intake.count(2), 0u);
+}
+
+TEST_F(TelnetLinksTest, TheConnectionLabelOfATerminalIsItsNodeWhileConnected) {
+  links->SetNodeLabelFromName(3, "N0DXS-2");
+  EXPECT_EQ(links->ConnectionLabelFor(3), "");
+  Connect(3);
+  EXPECT_EQ(links->ConnectionLabelFor(3), "  N0DXS-2");
+  Drop(3);
+  EXPECT_EQ(links->ConnectionLabelFor(3), "");
+}
+
 TEST_F(TelnetLinksTest, CloseAllClosesOpenAndOpeningLinks) {
   Connect(1);
   links->TraiteCommandeWinSock(3, ConnectCommand("slow.example.org", "23"));
