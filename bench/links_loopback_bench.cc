@@ -115,8 +115,8 @@ void BM_LoopbackNodeLatency(benchmark::State& state) {
     QuietPresenter presenter;
     NoTexts texts;
     TelnetLinks links(LinkServices{settings, connections, timers, intake, presenter, texts});
-    links.TraiteCommandeWinSock(
-        2, std::string(1, kEscapeCharacter) + "C 127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "\r");
+    links.TraiteCommandeWinSock(2, std::string(1, kEscapeCharacter) +
+                                       "C 127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "\r");
 
     // The probe asks to run every 10 ms; how late it runs is the latency.
     std::vector<double> lateness_ms;
@@ -166,7 +166,11 @@ void BM_LoopbackNodeLatency(benchmark::State& state) {
 }
 // Lines per second, seconds.  The 60 s run is the one to report; the 2150
 // lines/s run is the burst rate a DXSpider node reaches on loopback.
-BENCHMARK(BM_LoopbackNodeLatency)->Args({1000, 60})->Args({2150, 10})->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_LoopbackNodeLatency)
+    ->Args({1000, 60})
+    ->Args({2150, 10})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace brilox

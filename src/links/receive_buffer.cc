@@ -31,7 +31,8 @@ void ReceiveBuffer::Clear() {
   if (m_data.capacity() > 2 * kPauseMark) m_data.shrink_to_fit();
 }
 
-bool DrainReceiveBuffers(ReceiveBuffers& buffers, ReceivedCharacterSink& intake, const BeforeDrainHook& hook) {
+bool DrainReceiveBuffers(ReceiveBuffers& buffers, ReceivedCharacterSink& intake,
+                         const BeforeDrainHook& hook) {
   bool waiting = false;
   for (int terminal = 1; terminal <= kTerminalCount; ++terminal) {
     ReceiveBuffer& buffer = buffers[static_cast<std::size_t>(terminal - 1)];

@@ -20,8 +20,8 @@ constexpr int kTextCannotConnect = 158;
 TelnetLinks::TelnetLinks(const LinkServices& services) : m_services(services) {
   TelnetLinkObserver& observer = *this;
   for (int n = 1; n <= kTerminalCount; ++n) {
-    m_links[Index(n)] =
-        std::make_unique<TelnetLink>(n, m_services.connections.CreateConnection(), m_services.timers, observer);
+    m_links[Index(n)] = std::make_unique<TelnetLink>(n, m_services.connections.CreateConnection(),
+                                                     m_services.timers, observer);
   }
   m_drainTimer = m_services.timers.CreateTimer([this] { TimerRXTimer(); });
 }

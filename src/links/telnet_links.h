@@ -95,7 +95,9 @@ class TelnetLinks final : private TelnetLinkObserver {
   void ClearNodeLabel(int n) { m_terminals[Index(n)].node_label.clear(); }
 
   const std::string& ReconnectScript(int n) const { return m_terminals[Index(n)].reconnect_script; }
-  void SetReconnectScript(int n, std::string name) { m_terminals[Index(n)].reconnect_script = std::move(name); }
+  void SetReconnectScript(int n, std::string name) {
+    m_terminals[Index(n)].reconnect_script = std::move(name);
+  }
   // A script ran to its end on terminal n: it becomes the reconnect script,
   // and a connected link starts a fresh inactivity count.
   void OnScriptEnded(int n, const std::string& name);

@@ -91,7 +91,8 @@ Result<std::string> ResolveRuntimeFolder(const FolderEnvironment& environment) {
     return Status::Io("create " + folder + ": " + std::strerror(errno));
   }
   struct stat info {};
-  if (::lstat(folder.c_str(), &info) != 0) return Status::Io("inspect " + folder + ": " + std::strerror(errno));
+  if (::lstat(folder.c_str(), &info) != 0)
+    return Status::Io("inspect " + folder + ": " + std::strerror(errno));
   if (!S_ISDIR(info.st_mode) || info.st_uid != environment.user_id || (info.st_mode & 077) != 0) {
     return Status::InvalidArgument(folder + " is not a private folder of this user");
   }

@@ -95,8 +95,8 @@ std::int64_t ManualTimerQueue::MsUntilNext() const {
 }
 
 int ManualTimerQueue::ActiveCount() const {
-  return static_cast<int>(std::count_if(m_timers.begin(), m_timers.end(),
-                                        [](const ManualTimer* t) { return t->m_active; }));
+  return static_cast<int>(
+      std::count_if(m_timers.begin(), m_timers.end(), [](const ManualTimer* t) { return t->m_active; }));
 }
 
 }  // namespace brilox

@@ -18,7 +18,6 @@ struct ConnectCase {
 };
 void PrintTo(const ConnectCase& c, std::ostream* os) { *os << c.name; }
 
-
 class ParseConnectCommandTest : public ::testing::TestWithParam<ConnectCase> {};
 
 TEST_P(ParseConnectCommandTest, Parses) {
@@ -32,13 +31,14 @@ TEST_P(ParseConnectCommandTest, Parses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ParseConnectCommandTest,
-    ::testing::Values(ConnectCase{"HostAndPort", ESC + "C dxc.example.org:7300\r", true, "dxc.example.org", "7300"},
-                      ConnectCase{"LowerCaseLetter", ESC + "c 10.0.0.7:23\r", true, "10.0.0.7", "23"},
-                      ConnectCase{"ServiceName", ESC + "C node:telnet\r", true, "node", "telnet"},
-                      ConnectCase{"ThirdCharacterIsSkippedWhateverItIs", ESC + "CXnode:23\r", true, "node", "23"},
-                      ConnectCase{"BlanksAroundAreRemoved", ESC + "C  node : 7373 \r", true, "node", "7373"},
-                      ConnectCase{"NoColonNamesNoPort", ESC + "C node\r", false, "", ""},
-                      ConnectCase{"EmptyHost", ESC + "C :7300\r", true, "", "7300"}),
+    ::testing::Values(
+        ConnectCase{"HostAndPort", ESC + "C dxc.example.org:7300\r", true, "dxc.example.org", "7300"},
+        ConnectCase{"LowerCaseLetter", ESC + "c 10.0.0.7:23\r", true, "10.0.0.7", "23"},
+        ConnectCase{"ServiceName", ESC + "C node:telnet\r", true, "node", "telnet"},
+        ConnectCase{"ThirdCharacterIsSkippedWhateverItIs", ESC + "CXnode:23\r", true, "node", "23"},
+        ConnectCase{"BlanksAroundAreRemoved", ESC + "C  node : 7373 \r", true, "node", "7373"},
+        ConnectCase{"NoColonNamesNoPort", ESC + "C node\r", false, "", ""},
+        ConnectCase{"EmptyHost", ESC + "C :7300\r", true, "", "7300"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClassifyLocalCommand, NeedsTheEscapeCharacterFirst) {
@@ -59,7 +59,6 @@ struct QuickCase {
 };
 void PrintTo(const QuickCase& c, std::ostream* os) { *os << c.name; }
 
-
 class ParseQuickConnectTest : public ::testing::TestWithParam<QuickCase> {};
 
 TEST_P(ParseQuickConnectTest, Parses) {
@@ -74,17 +73,17 @@ TEST_P(ParseQuickConnectTest, Parses) {
 using K = QuickConnectPlan::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Entries, ParseQuickConnectTest,
-    ::testing::Values(
-        QuickCase{"Empty", "", K::kNothing, "", "", ""},
-        QuickCase{"Script", "SCRIPT  dxspider-login ", K::kScript, "dxspider-login", "", ""},
-        QuickCase{"ScriptAnyCase", "script k1abc", K::kScript, "k1abc", "", ""},
-        QuickCase{"EscWithBlank", "ESC C dxc.example.org:7300", K::kCommand, "", ESC + "C dxc.example.org:7300\r",
-                  "dxc.example.org"},
-        QuickCase{"EscWithoutBlank", "escC node:23", K::kCommand, "", ESC + "C node:23\r", "node"},
-        QuickCase{"NoColonNoHost", "ESC C node", K::kCommand, "", ESC + "C node\r", ""},
-        QuickCase{"EscAloneIsNotReplaced", "ESC", K::kCommand, "", "ESC\r", ""},
-        QuickCase{"CutToEightyCharacters", "ESC C " + std::string(80, 'h') + ":23", K::kCommand, "",
-                  ESC + "C " + std::string(74, 'h') + "\r", ""}),
+    ::testing::Values(QuickCase{"Empty", "", K::kNothing, "", "", ""},
+                      QuickCase{"Script", "SCRIPT  dxspider-login ", K::kScript, "dxspider-login", "", ""},
+                      QuickCase{"ScriptAnyCase", "script k1abc", K::kScript, "k1abc", "", ""},
+                      QuickCase{"EscWithBlank", "ESC C dxc.example.org:7300", K::kCommand, "",
+                                ESC + "C dxc.example.org:7300\r", "dxc.example.org"},
+                      QuickCase{"EscWithoutBlank", "escC node:23", K::kCommand, "", ESC + "C node:23\r",
+                                "node"},
+                      QuickCase{"NoColonNoHost", "ESC C node", K::kCommand, "", ESC + "C node\r", ""},
+                      QuickCase{"EscAloneIsNotReplaced", "ESC", K::kCommand, "", "ESC\r", ""},
+                      QuickCase{"CutToEightyCharacters", "ESC C " + std::string(80, 'h') + ":23", K::kCommand,
+                                "", ESC + "C " + std::string(74, 'h') + "\r", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IsByeOrQuit, OnlyTheLoneLetterWithCr) {

@@ -38,7 +38,7 @@ TEST(DrainReceiveBuffers, StopsWhileTheIntakeIsBusyAndResumesInOrder) {
   };
   EXPECT_TRUE(DrainReceiveBuffers(buffers, intake, {}));
   EXPECT_EQ(intake.raw(1), "abc");
-  EXPECT_EQ(intake.raw(4), "");  // later terminals wait as well
+  EXPECT_EQ(intake.raw(4), "");                           // later terminals wait as well
   EXPECT_TRUE(DrainReceiveBuffers(buffers, intake, {}));  // still busy: nothing moves
   EXPECT_EQ(intake.count(1), 3u);
   intake.SetBusy(false);

@@ -350,7 +350,8 @@ const std::string kQuickLine = ESC + "C dxc.example.org:7300\r";
 INSTANTIATE_TEST_SUITE_P(
     Entries, QuickConnectTest,
     ::testing::Values(
-        QuickConnectCase{"TelnetTerminalOne", 2, 1, "ESC C dxc.example.org:7300", 1, {}, {}, "  VE7CC-1 cl", 0},
+        QuickConnectCase{
+            "TelnetTerminalOne", 2, 1, "ESC C dxc.example.org:7300", 1, {}, {}, "  VE7CC-1 cl", 0},
         QuickConnectCase{"TerminalThree", 0, 3, "esc C dxc.example.org:7300", 1, {}, {}, "  VE7CC-1 cl", 0},
         QuickConnectCase{"HostNotInDirectory", 2, 2, "ESC C other.example.org:23", 1, {}, {}, "", 0},
         QuickConnectCase{"SerialTerminalOne", 0, 1, "ESC C dxc.example.org:7300", 0, {kQuickLine}, {}, "", 0},

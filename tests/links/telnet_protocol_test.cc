@@ -34,7 +34,6 @@ struct DecodeCase {
 };
 void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.name; }
 
-
 class TelnetDecoderTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(TelnetDecoderTest, WholeAndSplitAtEveryByte) {
@@ -63,16 +62,17 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"PlainText", "login: ", "login: ", ""},
         DecodeCase{"DoubledIacIsByte255", "a" + S({IAC, IAC}) + "b", "a" + S({IAC}) + "b", ""},
         DecodeCase{"DoIsRefusedWithWont", "x" + S({IAC, DO, TTYPE}) + "y", "xy", S({IAC, WONT, TTYPE})},
-        DecodeCase{"WillIsRefusedWithDont", S({IAC, WILL, ECHO_OPTION}) + "login: ", "login: ",
-                   S({IAC, DONT, ECHO_OPTION})},
+        DecodeCase{"WillIsRefusedWithDont",
+                   S({IAC, WILL, ECHO_OPTION}) + "login: ", "login: ", S({IAC, DONT, ECHO_OPTION})},
         DecodeCase{"RefusalsAreNotAnswered", S({IAC, WONT, SGA, IAC, DONT, NAWS}) + "ok", "ok", ""},
-        DecodeCase{"SubnegotiationIsSkipped",
-                   "a" + S({IAC, SB, TTYPE, 1, IAC, IAC, 'x', IAC, SE}) + "b", "ab", ""},
+        DecodeCase{"SubnegotiationIsSkipped", "a" + S({IAC, SB, TTYPE, 1, IAC, IAC, 'x', IAC, SE}) + "b",
+                   "ab", ""},
         DecodeCase{"CommandsCarryNoText", "DX" + S({IAC, NOP}) + " de" + S({IAC, GA}), "DX de", ""},
         DecodeCase{"UndefinedCodeAfterIacIsDropped", "a" + S({IAC, 'z'}) + "b", "ab", ""},
-        DecodeCase{"TypicalNodeGreeting",
-                   S({IAC, WILL, SGA, IAC, WILL, ECHO_OPTION, IAC, DO, NAWS}) + "\r\nPlease enter your call:",
-                   "\r\nPlease enter your call:", S({IAC, DONT, SGA, IAC, DONT, ECHO_OPTION, IAC, WONT, NAWS})},
+        DecodeCase{
+            "TypicalNodeGreeting",
+            S({IAC, WILL, SGA, IAC, WILL, ECHO_OPTION, IAC, DO, NAWS}) + "\r\nPlease enter your call:",
+            "\r\nPlease enter your call:", S({IAC, DONT, SGA, IAC, DONT, ECHO_OPTION, IAC, WONT, NAWS})},
         DecodeCase{"EightBitTextPasses", "73 \xe9\xe8\x80\xfe!", "73 \xe9\xe8\x80\xfe!", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 

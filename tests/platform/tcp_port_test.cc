@@ -14,7 +14,6 @@ struct PortCase {
 };
 void PrintTo(const PortCase& c, std::ostream* os) { *os << c.name; }
 
-
 class ResolveTcpPortTest : public ::testing::TestWithParam<PortCase> {};
 
 TEST_P(ResolveTcpPortTest, Resolves) {
@@ -28,14 +27,14 @@ TEST_P(ResolveTcpPortTest, Resolves) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ports, ResolveTcpPortTest,
-                         ::testing::Values(PortCase{"ClusterPort", "7300", 7300}, PortCase{"Highest", "65535", 65535},
-                                           PortCase{"TelnetService", "telnet", 23},
-                                           PortCase{"Zero", "0", 0}, PortCase{"TooHigh", "65536", 0},
-                                           PortCase{"ManyDigits", "0000000000023", 0}, PortCase{"Empty", "", 0},
-                                           PortCase{"UnknownService", "nosuchservice", 0},
-                                           PortCase{"TrailingBlank", "7300 ", 0}, PortCase{"Negative", "-1", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Ports, ResolveTcpPortTest,
+    ::testing::Values(PortCase{"ClusterPort", "7300", 7300}, PortCase{"Highest", "65535", 65535},
+                      PortCase{"TelnetService", "telnet", 23}, PortCase{"Zero", "0", 0},
+                      PortCase{"TooHigh", "65536", 0}, PortCase{"ManyDigits", "0000000000023", 0},
+                      PortCase{"Empty", "", 0}, PortCase{"UnknownService", "nosuchservice", 0},
+                      PortCase{"TrailingBlank", "7300 ", 0}, PortCase{"Negative", "-1", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace brilox

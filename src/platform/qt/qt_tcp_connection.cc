@@ -54,11 +54,12 @@ Status QtTcpConnection::Open(const std::string& host, const std::string& port) {
     ScheduleDelivery();
   });
   QObject::connect(socket, &QTcpSocket::readyRead, &m_context, [this] { ScheduleDelivery(); });
-  QObject::connect(socket, &QTcpSocket::errorOccurred, &m_context, [this, socket](QAbstractSocket::SocketError e) {
-    if (e == QAbstractSocket::RemoteHostClosedError) return;  // the node's orderly goodbye
-    m_errorPending = Status::Io(socket->errorString().toStdString());
-    ScheduleDelivery();
-  });
+  QObject::connect(socket, &QTcpSocket::errorOccurred, &m_context,
+                   [this, socket](QAbstractSocket::SocketError e) {
+                     if (e == QAbstractSocket::RemoteHostClosedError) return;  // the node's orderly goodbye
+                     m_errorPending = Status::Io(socket->errorString().toStdString());
+                     ScheduleDelivery();
+                   });
   QObject::connect(socket, &QTcpSocket::stateChanged, &m_context, [this](QAbstractSocket::SocketState s) {
     if (s != QAbstractSocket::UnconnectedState || m_state == TcpState::kClosed) return;
     m_disconnectPending = true;
@@ -119,7 +120,8 @@ void QtTcpConnection::SetReceivePaused(bool paused) {
 void QtTcpConnection::ScheduleDelivery() {
   if (m_deliveryScheduled) return;
   m_deliveryScheduled = true;
-  QMetaObject::invokeMethod(&m_context, [this] { Deliver(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &m_context, [this] { Deliver(); }, Qt::QueuedConnection);
 }
 
 // Hands over waiting bytes until paused; false when a handler replaced or

@@ -109,15 +109,18 @@ TEST(LinksOnLocalNode, AWholeSession) {
   EXPECT_EQ(rig.presenter.directory_status, "[156] 127.0.0.1");
 
   // The login prompt shows although no line end follows it.
-  ASSERT_TRUE(rig.Wait([&] { return !rig.intake.rows(2).empty() && rig.intake.rows(2).back() == "login: "; }));
+  ASSERT_TRUE(
+      rig.Wait([&] { return !rig.intake.rows(2).empty() && rig.intake.rows(2).back() == "login: "; }));
   (void)rig.links->EnvoieLigneWinSock(2, "K1ABC\r");
   ASSERT_TRUE(rig.Wait([&] { return node.login() == "K1ABC"; }));
-  ASSERT_TRUE(rig.Wait([&] { return rig.RowsContain(2, "login: K1ABC de N0DXS-2  5-Dec-2026 1200Z dxspider >"); }));
+  ASSERT_TRUE(
+      rig.Wait([&] { return rig.RowsContain(2, "login: K1ABC de N0DXS-2  5-Dec-2026 1200Z dxspider >"); }));
 
   // A recorded node session (spots, WWV, WCY, announcements, talk, all with
   // BEL BEL CR LF), then a capture with LF alone, cut into odd segments.
-  const std::string recorded = testing::ReadTestData("cluster_traffic/dxspider_local_node_session.raw") +
-                               testing::ReadTestData("cluster_traffic/cluster2mqtt_G4BFG-9_sample_cluster_output.txt");
+  const std::string recorded =
+      testing::ReadTestData("cluster_traffic/dxspider_local_node_session.raw") +
+      testing::ReadTestData("cluster_traffic/cluster2mqtt_G4BFG-9_sample_cluster_output.txt");
   const std::size_t before = rig.intake.count(2);
   const std::size_t rows_before = rig.intake.rows(2).size();
   SendInSegments(rig, node, 2, recorded, {7, 1, 33, 120, 2, 64, 500});
@@ -127,7 +130,8 @@ TEST(LinksOnLocalNode, AWholeSession) {
   std::vector<std::string> expected = ExpectedRows(recorded);
   expected.front() = rig.intake.rows(2)[rows_before];  // the first piece continues the prompt's row
   EXPECT_EQ(rows, expected);
-  EXPECT_TRUE(rig.RowsContain(2, "DX de N0DXS:     14025.0  JA1XYZ       CW 599 loud                    1112Z"));
+  EXPECT_TRUE(
+      rig.RowsContain(2, "DX de N0DXS:     14025.0  JA1XYZ       CW 599 loud                    1112Z"));
   EXPECT_TRUE(rig.RowsContain(2, "WCY de DK0WCY-2 <19> : K=2 expK=0 A=5 R=126 SFI=141 SA=eru GMF=qui Au=no"));
 
   // Typed lines reach the node, Enter alone as an empty line.
@@ -161,14 +165,16 @@ TEST(LinksOnLocalNode, ANegotiatingNodeIsRefusedAndItsBytesNeverShow) {
   behaviour.negotiation = "\xff\xfb\x01\xff\xfb\x03\xff\xfd\x18\xff\xfd\x1f";
   LocalClusterNode node(behaviour);
   rig.Connect(3, node);
-  ASSERT_TRUE(rig.Wait([&] { return !rig.intake.rows(3).empty() && rig.intake.rows(3).back() == "login: "; }));
+  ASSERT_TRUE(
+      rig.Wait([&] { return !rig.intake.rows(3).empty() && rig.intake.rows(3).back() == "login: "; }));
   ASSERT_TRUE(rig.Wait([&] { return node.raw_input().size() >= 12; }));
   EXPECT_EQ(node.raw_input().substr(0, 12), "\xff\xfe\x01\xff\xfe\x03\xff\xfc\x18\xff\xfc\x1f");
 
   // Negotiation in the middle of the text, split over segments.
   const std::string spot = "DX de N0DXS:     14025.0  JA1XYZ       CW 599 \xff loud          1112Z\a\a\r\n";
-  const std::string wire = "DX de N0DXS:     14025.0\xff\xfa\x18\x01\xff\xf0  JA1XYZ       CW 599 \xff\xff\xff\xfb"
-                           "\x05 loud          1112Z\a\a\r\n";
+  const std::string wire =
+      "DX de N0DXS:     14025.0\xff\xfa\x18\x01\xff\xf0  JA1XYZ       CW 599 \xff\xff\xff\xfb"
+      "\x05 loud          1112Z\a\a\r\n";
   const std::size_t before = rig.intake.count(3);
   node.Send(wire.substr(0, 26));
   ASSERT_TRUE(rig.Wait([&] { return rig.intake.count(3) >= before + 24; }));
@@ -273,9 +279,8 @@ TEST(LinksOnLocalNode, AFloodWithoutLineEndsKeepsMemoryBoundedAndTheLinkUsable) 
   EXPECT_LE(peak, ReceiveBuffer::kPauseMark + 16 * 1024);
   EXPECT_EQ(rig.links->DroppedBytes(2), 0u);  // pushed back, not lost
   EXPECT_LE(rig.intake.longest_line(2), kDrainSliceBytes);
-  ASSERT_TRUE(rig.Wait([&] {
-    return std::find(node.lines().begin(), node.lines().end(), "sh/dx") != node.lines().end();
-  }));
+  ASSERT_TRUE(rig.Wait(
+      [&] { return std::find(node.lines().begin(), node.lines().end(), "sh/dx") != node.lines().end(); }));
   EXPECT_TRUE(rig.links->IsConnected(2));
 }
 

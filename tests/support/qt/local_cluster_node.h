@@ -51,8 +51,8 @@ inline bool WaitUntil(const std::function<bool()>& done, int deadline_ms = 10000
 class LocalClusterNode {
  public:
   struct Behaviour {
-    bool greet = true;            // issue text and "login: " on connect
-    std::string negotiation;      // raw telnet bytes sent first, when not empty
+    bool greet = true;        // issue text and "login: " on connect
+    std::string negotiation;  // raw telnet bytes sent first, when not empty
     std::string node_call = "N0DXS-2";
   };
 
@@ -69,8 +69,12 @@ class LocalClusterNode {
   bool listening() const { return m_server.isListening(); }
   std::string port() const { return std::to_string(m_server.serverPort()); }
   int connections() const { return m_connections; }
-  bool has_client() const { return m_client != nullptr && m_client->state() == QAbstractSocket::ConnectedState; }
-  bool client_gone() const { return m_client == nullptr || m_client->state() == QAbstractSocket::UnconnectedState; }
+  bool has_client() const {
+    return m_client != nullptr && m_client->state() == QAbstractSocket::ConnectedState;
+  }
+  bool client_gone() const {
+    return m_client == nullptr || m_client->state() == QAbstractSocket::UnconnectedState;
+  }
 
   // Input lines (at LF, CR taken off) of all connections, and the raw bytes.
   const std::vector<std::string>& lines() const { return m_lines; }
