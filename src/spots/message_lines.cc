@@ -95,6 +95,7 @@ MessageLine LigneFichANN(std::string_view line, DayTime utc_now) {
   out.RecordText = MessageRecord(received, time, padded, parts.message);
   out.LogLine = Cut(out.RecordText, kLogLineLength);
   out.ShortLine = "ANN de " + ShortSender(padded) + " " + Cut(parts.message, kShortMessage);
+  out.Message = parts.message;
   return out;
 }
 
@@ -136,6 +137,7 @@ MessageLine LigneFichChat(std::string_view line, std::string_view chat_group, Da
   out.RecordText = MessageRecord(received, ReceptionTime(received), padded, group + " " + parts.message);
   out.LogLine = Cut(out.RecordText, kLogLineLength);
   out.ShortLine = padded + " " + group + " " + Cut(parts.message, kShortMessage);
+  out.Message = parts.message;
   return out;
 }
 
@@ -147,6 +149,7 @@ MessageLine LigneFichTalk(std::string_view line, std::string_view my_call, DayTi
   out.RecordText = MessageRecord(received, ReceptionTime(received), padded, parts.message);
   out.LogLine = Cut(out.RecordText, kLogLineLength);
   out.ShortLine = std::string(my_call) + " de " + ShortSender(padded) + ": " + Cut(parts.message, kShortMessage);
+  out.Message = parts.message;
   return out;
 }
 

@@ -23,6 +23,7 @@ struct MessageLine {
   std::string RecordText;  // kMessageTextLength characters
   std::string LogLine;     // the first 79 characters of the record text
   std::string ShortLine;   // comparison text for duplicates
+  std::string Message;     // the text after the sender, trimmed, at most 134 (for the bad-word test)
   // 'P' when the sender part carries a bracketed time, 'D' when the time of reception stands in.
   char SourceType = 'D';
 };

@@ -69,6 +69,7 @@ TEST(LigneFichANN, RecordColumnsAndShortLine) {
     EXPECT_EQ(Columns(got.RecordText, 17, 25), PaddedTo(row.spotter, 9)) << row.name;
     EXPECT_EQ(Columns(got.RecordText, 27, 160), PaddedTo(row.message, 134)) << row.name;
     EXPECT_EQ(got.ShortLine, row.short_line) << row.name;
+    EXPECT_EQ(got.Message, row.message) << row.name;
   }
 }
 
@@ -148,6 +149,7 @@ TEST(LigneFichChat, RecordColumnsAndShortLine) {
     EXPECT_EQ(Columns(got.RecordText, 37, 37), " ") << row.name;
     EXPECT_EQ(Columns(got.RecordText, 38, 160), PaddedTo(row.message, 123)) << row.name;
     EXPECT_EQ(got.ShortLine, row.short_line) << row.name;
+    EXPECT_EQ(got.Message, row.message) << row.name;
   }
 }
 
