@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "awards/dxcc_store.h"
 #include "shell/startup_data_files.h"
+#include "spots/propagation_lines.h"
+#include "spots/traffic_log.h"
 
 namespace brilox {
 namespace {
 
-constexpr std::size_t kPropagationRecordSize = 80;  // WWVINFO.DAT, length byte included
-constexpr std::size_t kSolarFluxColumn = 20;        // text columns 20 to 22, 1-based
+constexpr std::size_t kSolarFluxColumn = 20;  // text columns 20 to 22, 1-based
 constexpr std::size_t kSolarFluxWidth = 3;
 
 // The databases whose saves rotate through a flushed ".tmp" file.  When a
@@ -17,13 +19,6 @@ constexpr std::size_t kSolarFluxWidth = 3;
 // ".DAT" file again before a master copy or a ".RAW" rename could take its
 // place.
 constexpr const char* kRotatedDatabases[] = {kDxccDataFile, kIotaDataFile, kTelnetDataFile};
-
-std::string Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
 
 class Checker {
  public:
@@ -89,7 +84,7 @@ StartupStatus Checker::ProvideLogFile(std::string_view name) {
 StartupStatus Checker::CheckPropagationLog() {
   Result<std::uint64_t> size = m_fs.FileSize(InData(kWwvInfoFile));
   if (Opens(kWwvInfoFile) && size.ok() && *size > 0) {
-    m_state.solar_flux_text = SolarFluxTextOfLastRecord(m_fs, InData(kWwvInfoFile));
+    m_state.solar_flux_text = SolarFluxTextOfLastRecord(m_fs, m_c.data_folder);
     return StartupStatus::Continue();
   }
   return ProvideLogFile(kWwvInfoFile);
@@ -101,13 +96,7 @@ StartupStatus Checker::CheckCountryFile() {
 }
 
 StartupStatus Checker::CheckDxccFile() {
-  if (!Opens(kDxccDataFile)) {
-    const std::string raw = RawNameOf(kDxccDataFile);
-    if (!Opens(raw)) return StartupStatus::Fatal(kMissingDxccMessage);
-    if (!m_fs.Rename(InData(raw), InData(kDxccDataFile)).ok()) {
-      return StartupStatus::Fatal(UnableToRenameMessage(raw, kDxccDataFile));
-    }
-  }
+  if (Status s = OpenDxccFile(m_fs, m_c.data_folder); !s.ok()) return StartupStatus::Fatal(s.context());
   return Load(m_c.loaders.load_dxcc, kDxccDataFile);
 }
 
@@ -139,8 +128,8 @@ StartupStatus Checker::CheckIotaFile() {
 // it is and the table stays unloaded.
 StartupStatus Checker::ConvertOldIota(OldIotaLayout layout) {
   const MessageAnswer answer =
-      m_c.messages.Show(MessageKind::kInformation, m_c.text(kTextInformationCaptionNumber),
-                        m_c.text(kTextIotaConversionNumber), MessageButtons::kOk);
+      m_c.messages.Show(MessageKind::kInformation, m_c.texts.Get(kTextInformationCaption),
+                        m_c.texts.Get(kTextIotaConversion), MessageButtons::kOk);
   if (answer != MessageAnswer::kOk) return StartupStatus::Quit();
   if (!m_c.loaders.convert_iota) return StartupStatus::Continue();
   Status s = m_c.loaders.convert_iota(m_fs, m_c.data_folder, layout);
@@ -185,17 +174,16 @@ bool IsOldTelnetLayout(std::string_view first_bytes) {
   return value >= 2 && value <= 14;
 }
 
-std::string SolarFluxTextOfLastRecord(FileSystem& fs, const std::string& path) {
-  Result<std::uint64_t> size = fs.FileSize(path);
-  if (!size.ok() || *size < kPropagationRecordSize) return {};
-  const std::uint64_t last = (*size / kPropagationRecordSize - 1) * kPropagationRecordSize;
-  Result<std::string> record = fs.ReadAt(path, last, kPropagationRecordSize);
-  if (!record.ok() || record->empty()) return {};
-  const std::size_t length =
-      std::min<std::size_t>(static_cast<unsigned char>((*record)[0]), record->size() - 1);
-  const std::string_view text = std::string_view(*record).substr(1, length);
-  if (text.size() < kSolarFluxColumn) return "SFI=";
-  return "SFI=" + Trim(text.substr(kSolarFluxColumn - 1, kSolarFluxWidth));
+std::string SolarFluxTextOfLastRecord(FileSystem& fs, const std::string& data_folder) {
+  TrafficLog log(fs, data_folder);
+  Result<std::uint64_t> count = log.RecordCount(LogCategory::kPropagation);
+  if (!count.ok() || *count == 0) return {};
+  Result<std::string> text = log.ReadLogRecord(LogCategory::kPropagation, *count - 1);
+  if (!text.ok()) return {};
+  const std::string_view record = *text;
+  return SfiStatusText(record.size() < kSolarFluxColumn
+                           ? std::string_view()
+                           : record.substr(kSolarFluxColumn - 1, kSolarFluxWidth));
 }
 
 StartupStatus CheckDataFiles(const DataCheckContext& context, Settings& settings, DataFileState& state) {

@@ -15,16 +15,11 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/result.h"
+#include "shell/settings/language_texts.h"
 #include "shell/settings/settings.h"
 #include "shell/startup_status.h"
 
 namespace brilox {
-
-// A language text by its number in the language file.
-using LanguageTextLookup = std::function<std::string(int number)>;
-
-inline constexpr int kTextInformationCaptionNumber = 34;
-inline constexpr int kTextIotaConversionNumber = 119;
 
 // Sizes of IOTA.DAT: the current layout and the two older ones.
 inline constexpr std::uint64_t kIotaFileSize = 81200;            // 1400 records of 58 bytes
@@ -43,9 +38,10 @@ inline constexpr std::size_t kTelnetLayoutByte = 43;
 // 14); in the current one it lies inside the port field.
 bool IsOldTelnetLayout(std::string_view first_bytes);
 
-// The status-bar text of the last whole WWVINFO.DAT record: "SFI=" and the
-// trimmed text columns 20 to 22.  Empty when the file holds no whole record.
-std::string SolarFluxTextOfLastRecord(FileSystem& fs, const std::string& path);
+// The status-bar text of the last whole WWVINFO.DAT record of `data_folder`:
+// "SFI=" and the trimmed text columns 20 to 22.  Empty when the file holds no
+// whole record.
+std::string SolarFluxTextOfLastRecord(FileSystem& fs, const std::string& data_folder);
 
 struct DataFileLoaders {
   // Each step gets the file system and the data folder.  An empty function
@@ -79,7 +75,7 @@ struct DataCheckContext {
   std::string program_folder;
   std::string data_folder;
   MessageBox& messages;
-  LanguageTextLookup text;
+  const LanguageTexts& texts;
   const DataFileLoaders& loaders;
 };
 

@@ -37,7 +37,6 @@ std::string FileNotFoundMessage(
     std::string_view file_name);  // "File not found: COUNTRY2.DAT, can't start BRILOX"
 std::string UnableToRenameMessage(std::string_view raw_name,
                                   std::string_view dat_name);  // "Unable to rename DXCC.RAW as DXCC.DAT, ..."
-inline constexpr char kMissingDxccMessage[] = "Missing files: DXCC.DAT or DXCC.RAW, can't start BRILOX";
 inline constexpr char kCorruptIotaMessage[] = "Your IOTA.DAT seems to be corrupted, can't start BRILOX";
 inline constexpr char kStartedMinimisedMessage[] = "BRILOX can't be started minimized !";
 // A reference file that is there but cannot be read into its table.  Starting

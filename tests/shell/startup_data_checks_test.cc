@@ -18,7 +18,7 @@ using namespace brilox::testing;
 class DataChecksTest : public ::testing::Test {
  protected:
   StartupStatus Check() {
-    const DataCheckContext context{files, kProgram, kData, box, NumberedText, recorder.loaders};
+    const DataCheckContext context{files, kProgram, kData, box, texts, recorder.loaders};
     return CheckDataFiles(context, settings, state);
   }
   // A data folder that passes every check.
@@ -30,6 +30,7 @@ class DataChecksTest : public ::testing::Test {
 
   RefusingFileSystem files;
   RecordingMessageBox box;
+  LanguageTexts texts = NumberedTexts();
   RecordingLoaders recorder;
   Settings settings;
   DataFileState state;

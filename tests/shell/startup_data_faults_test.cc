@@ -22,10 +22,11 @@ void AddFirstStartProgramFolder(MemoryFileSystem& fs) {
 
 StartupStatus RunChecks(FileSystem& fs) {
   RecordingMessageBox box;
+  const LanguageTexts texts = NumberedTexts();
   RecordingLoaders recorder;
   Settings settings;
   DataFileState state;
-  const DataCheckContext context{fs, kProgram, kData, box, NumberedText, recorder.loaders};
+  const DataCheckContext context{fs, kProgram, kData, box, texts, recorder.loaders};
   return CheckDataFiles(context, settings, state);
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/memory_file_system.h"
 #include "platform/message_box.h"
+#include "shell/settings/language_texts.h"
 #include "shell/startup_data_checks.h"
 
 namespace brilox::testing {
@@ -35,8 +36,13 @@ class RefusingFileSystem : public MemoryFileSystem {
 inline std::string InData(const std::string& name) { return std::string(kData) + "/" + name; }
 inline std::string InProgram(const std::string& name) { return std::string(kProgram) + "/" + name; }
 
-// Language text n reads "text n".
-inline std::string NumberedText(int number) { return "text " + std::to_string(number); }
+// Language text n reads "text n" (a few texts allow fewer characters and are cut).
+inline LanguageTexts NumberedTexts() {
+  LanguageTexts texts;
+  for (int n = 1; n <= kLanguageTextCount; ++n)
+    texts.Set(static_cast<LanguageTextId>(n), "text " + std::to_string(n));
+  return texts;
+}
 
 // The files of `folder` (recursively), path below the folder -> content.
 inline std::map<std::string, std::string> FilesBelow(MemoryFileSystem& fs, const std::string& folder) {
