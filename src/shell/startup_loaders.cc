@@ -21,4 +21,11 @@ DataFileLoaders MakeDataFileLoaders(const ReferenceTables& tables) {
   return loaders;
 }
 
+Status CheckDxccAgainstCountries(const ReferenceTables& tables, const DxccCheckContext& context) {
+  std::vector<std::string> entity_prefixes;
+  entity_prefixes.reserve(tables.countries.CountryCount());
+  for (const CountryEntry& entry : tables.countries.entries()) entity_prefixes.push_back(entry.main_prefix);
+  return CheckDxccPrefixes(tables.dxcc, entity_prefixes, context);
+}
+
 }  // namespace brilox

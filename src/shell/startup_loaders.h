@@ -4,6 +4,7 @@
 // Window thread.
 #pragma once
 
+#include "awards/dxcc_prefix_checks.h"
 #include "awards/dxcc_table.h"
 #include "shell/startup_data_checks.h"
 #include "spots/country_table.h"
@@ -17,5 +18,9 @@ struct ReferenceTables {
 };
 
 DataFileLoaders MakeDataFileLoaders(const ReferenceTables& tables);
+
+// The one check of the DXCC table against the country table's entities that
+// runs when the splash goes, after a complete start (CheckDxccPrefixes).
+Status CheckDxccAgainstCountries(const ReferenceTables& tables, const DxccCheckContext& context);
 
 }  // namespace brilox

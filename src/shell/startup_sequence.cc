@@ -38,7 +38,7 @@ StartupStatus LoadEverything(const StartupContext& c, StartupReport& report) {
   const DataCheckContext checks{
       c.environment.files, c.environment.program_folder, c.data_folder, c.messages, c.texts, c.loaders};
   if (StartupStatus status = CheckDataFiles(checks, s, report.data); status.fatal()) return status;
-  c.steps.ShowSolarFlux(report.data.solar_flux_text);
+  if (!report.data.solar_flux_text.empty()) c.steps.ShowSolarFlux(report.data.solar_flux_text);
   if (!report.data.lotw_users_available) c.steps.HideLotwSearch();
 
   LoadListSettings(s, c.user_settings);

@@ -48,6 +48,7 @@ class StartupSteps {
 
   // Windows.
   virtual void UseJapaneseFonts() {}
+  // The third status panel's text, "SFI=" and the flux of the last bulletin logged.
   virtual void ShowSolarFlux(const std::string& /*text*/) {}
   // No LoTW user list: the options' LoTW boxes unchecked and disabled, the
   // LoTW toolbar button and Window menu item hidden.

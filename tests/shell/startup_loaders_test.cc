@@ -63,5 +63,17 @@ TEST_F(StartupLoadersTest, ADamagedDxccDatabaseStopsTheStart) {
   EXPECT_EQ(files.files().at(InData("DXCC.DAT")).size(), 49u) << "the operator's file is kept for repair";
 }
 
+TEST_F(StartupLoadersTest, TheSplashCheckFindsTheRowsNoEntityMatches) {
+  files.files()[InData("DXCC.RAW")] += DxccRecordOf("ZZ9", "Nowhere");
+  ASSERT_FALSE(Check().fatal());
+
+  const Status checked = CheckDxccAgainstCountries({countries, dxcc}, {files, kData, box, texts});
+
+  EXPECT_TRUE(checked.ok()) << checked.ToString();
+  ASSERT_EQ(box.shown().size(), 1u);
+  EXPECT_NE(box.shown()[0].text.find("ZZ9"), std::string::npos) << box.shown()[0].text;
+  EXPECT_EQ(box.shown()[0].text.find("DL"), std::string::npos) << "known entities are not reported";
+}
+
 }  // namespace
 }  // namespace brilox

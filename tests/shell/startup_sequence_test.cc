@@ -119,11 +119,14 @@ TEST_F(StartupSequenceTest, AWholeStartRunsEveryStepInOrder) {
   Store("AutoConnect", 1);
   Store("CATTxvr2", 4);
   StoreText("TNCINI", "MYCALL F5ABC");
+  std::string bulletin(80, ' ');
+  bulletin.replace(0, 23, std::string(1, 22) + "  3-Jan-2024  18   142");
+  files.files()[InProgram("WWVINFO.DAT")] = bulletin;
 
   ASSERT_FALSE(Start().fatal());
 
   const std::vector<std::string> expected = {
-      "flux ",  // WWVINFO.DAT was created empty
+      "flux SFI=142",
       "title BRILOX 8.5j",
       "normal",
       "separators",
