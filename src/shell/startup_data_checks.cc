@@ -1,7 +1,5 @@
 #include "shell/startup_data_checks.h"
 
-#include <algorithm>
-
 #include "awards/dxcc_store.h"
 #include "shell/startup_data_files.h"
 #include "spots/propagation_lines.h"
