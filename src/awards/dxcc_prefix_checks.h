@@ -11,6 +11,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "shell/settings/language_texts.h"
+#include "spots/country_table.h"
 
 namespace brilox {
 
@@ -38,5 +39,7 @@ Status MigrateAntilles(DxccTable& table, const DxccCheckContext& context);
 // not made: that row is reported as missing instead.
 Status CheckDxccPrefixes(DxccTable& table, const std::vector<std::string>& entity_prefixes,
                          const DxccCheckContext& context);
+// The same against the main prefixes of the loaded country table.
+Status CheckDxccPrefixes(DxccTable& table, const CountryTable& countries, const DxccCheckContext& context);
 
 }  // namespace brilox
