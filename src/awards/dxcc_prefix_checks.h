@@ -10,7 +10,7 @@
 #include "awards/dxcc_table.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 #include "spots/country_table.h"
 
 namespace brilox {
@@ -20,7 +20,7 @@ struct DxccCheckContext {
   FileSystem& fs;
   std::string data_folder;
   MessageBox& box;
-  const LanguageTexts& texts;
+  const LanguageTextTable& texts;
 };
 
 // `MigrateAntilles`: with rows "PJ2 " and "PJ7 " and none of "PJ2X", "PJ4 ",

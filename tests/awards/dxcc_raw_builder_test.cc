@@ -117,7 +117,7 @@ TEST(ShippedDxccRaw, MatchesTheShippedCountryFile) {
     EXPECT_NE(entry.name, std::string(20, ' ')) << entry.prefix;
   }
   RecordingMessageBox box;
-  const LanguageTexts texts;
+  const LanguageTextTable texts;
   ASSERT_TRUE(CheckDxccPrefixes(table, *countries, DxccCheckContext{fs, "data", box, texts}).ok());
   EXPECT_TRUE(box.shown().empty()) << (box.shown().empty() ? "" : box.shown()[0].text);
 }
