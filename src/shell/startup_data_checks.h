@@ -15,7 +15,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/result.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 #include "shell/settings/settings.h"
 #include "shell/startup_status.h"
 
@@ -75,7 +75,7 @@ struct DataCheckContext {
   std::string program_folder;
   std::string data_folder;
   MessageBox& messages;
-  const LanguageTexts& texts;
+  const LanguageTextTable& texts;
   const DataFileLoaders& loaders;
 };
 

@@ -14,7 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 #include "shell/settings/load_settings.h"
 #include "shell/settings/settings.h"
 #include "shell/startup_data_checks.h"
@@ -90,7 +90,7 @@ struct StartupContext {
   SettingsEnvironment environment;  // the file system and the program folder
   std::string data_folder;
   MessageBox& messages;
-  LanguageTexts& texts;  // filled from the language file
+  LanguageTextTable& texts;  // filled from the language file
   const DataFileLoaders& loaders;
   StartupSteps& steps;
 };

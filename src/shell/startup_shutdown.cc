@@ -16,7 +16,7 @@ void TakeClosingWindow(Settings& s, const ClosingWindow& w) {
   s.CustomColor = w.custom_colours;
 }
 
-bool ConfirmExit(const Settings& settings, MessageBox& messages, const LanguageTexts& texts) {
+bool ConfirmExit(const Settings& settings, MessageBox& messages, const LanguageTextTable& texts) {
   if (!settings.WarningOnExit) return true;
   return messages.Show(MessageKind::kQuestion, texts.Get(kTextQuestionCaption), texts.Get(kTextConfirmQuit),
                        MessageButtons::kOkCancel) == MessageAnswer::kOk;

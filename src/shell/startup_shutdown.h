@@ -12,7 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/result.h"
 #include "platform/settings_store.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 #include "shell/settings/settings.h"
 
 namespace brilox {
@@ -46,13 +46,13 @@ void TakeClosingWindow(Settings& settings, const ClosingWindow& window);
 
 // The exit question when WarningOnExit is on (language text 52, caption
 // text 35, OK and Cancel).  True when the program may end.
-bool ConfirmExit(const Settings& settings, MessageBox& messages, const LanguageTexts& texts);
+bool ConfirmExit(const Settings& settings, MessageBox& messages, const LanguageTextTable& texts);
 
 struct CloseContext {
   Settings& settings;
   SettingsStore& store;
   MessageBox& messages;
-  const LanguageTexts& texts;
+  const LanguageTextTable& texts;
   ShutdownSteps& steps;
   // False while the start-up sequence has not run to its end (or stopped
   // the program): the window never showed the stored settings, so nothing

@@ -30,7 +30,7 @@ class DataChecksTest : public ::testing::Test {
 
   RefusingFileSystem files;
   RecordingMessageBox box;
-  LanguageTexts texts = NumberedTexts();
+  LanguageTextTable texts = NumberedTexts();
   RecordingLoaders recorder;
   Settings settings;
   DataFileState state;

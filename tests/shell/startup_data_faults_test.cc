@@ -22,7 +22,7 @@ void AddFirstStartProgramFolder(MemoryFileSystem& fs) {
 
 StartupStatus RunChecks(FileSystem& fs) {
   RecordingMessageBox box;
-  const LanguageTexts texts = NumberedTexts();
+  const LanguageTextTable texts = NumberedTexts();
   RecordingLoaders recorder;
   Settings settings;
   DataFileState state;

@@ -33,7 +33,7 @@ class StartupLoadersTest : public ::testing::Test {
 
   RefusingFileSystem files;
   RecordingMessageBox box;
-  const LanguageTexts texts = NumberedTexts();
+  const LanguageTextTable texts = NumberedTexts();
   CountryTable countries;
   DxccTable dxcc;
   DataFileLoaders loaders = MakeDataFileLoaders({countries, dxcc});

@@ -106,7 +106,7 @@ class StartupSequenceTest : public ::testing::Test {
   } store;
   RefusingFileSystem files;
   RecordingMessageBox box;
-  LanguageTexts texts;
+  LanguageTextTable texts;
   RecordingLoaders recorder;
   RecordingSteps steps;
   Settings settings;

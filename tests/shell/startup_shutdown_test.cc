@@ -45,7 +45,7 @@ class CloseQueryTest : public ::testing::Test {
   Settings settings;
   MemorySettingsStore store{std::vector<SettingsValue>{}};
   RecordingMessageBox box;
-  const LanguageTexts texts = NumberedTexts();
+  const LanguageTextTable texts = NumberedTexts();
   RecordingShutdown steps;
   ClosingWindow window;
 };

@@ -10,7 +10,7 @@
 
 #include "platform/memory_file_system.h"
 #include "platform/message_box.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 #include "shell/startup_data_checks.h"
 
 namespace brilox::testing {
@@ -37,8 +37,8 @@ inline std::string InData(const std::string& name) { return std::string(kData) +
 inline std::string InProgram(const std::string& name) { return std::string(kProgram) + "/" + name; }
 
 // Language text n reads "text n" (a few texts allow fewer characters and are cut).
-inline LanguageTexts NumberedTexts() {
-  LanguageTexts texts;
+inline LanguageTextTable NumberedTexts() {
+  LanguageTextTable texts;
   for (int n = 1; n <= kLanguageTextCount; ++n)
     texts.Set(static_cast<LanguageTextId>(n), "text " + std::to_string(n));
   return texts;
