@@ -28,6 +28,12 @@ class FileSystem {
   virtual Status WriteFile(const std::string& path, std::string_view data) = 0;
   // Creates when missing; appends and flushes.
   virtual Status AppendFile(const std::string& path, std::string_view data) = 0;
+  // As AppendFile, without waiting for the device: the data reaches it with
+  // the system's own write-back, so a power cut may lose the last appends but
+  // never earlier data.  For logs that append a record per received line.
+  virtual Status AppendFileUnflushed(const std::string& path, std::string_view data) {
+    return AppendFile(path, data);
+  }
   // Replaces `to` when it exists.
   virtual Status Rename(const std::string& from, const std::string& to) = 0;
   virtual Status Remove(const std::string& path) = 0;

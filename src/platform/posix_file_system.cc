@@ -19,7 +19,9 @@ Status IoError(const std::string& what, const std::string& path) {
   return Status::Io(what + " " + path + ": " + std::strerror(errno));
 }
 
-Status WriteAll(int fd, std::string_view data, const std::string& path) {
+enum class Flush { kToDevice, kLeaveToSystem };
+
+Status WriteAll(int fd, std::string_view data, const std::string& path, Flush flush = Flush::kToDevice) {
   while (!data.empty()) {
     const ssize_t n = ::write(fd, data.data(), data.size());
     if (n < 0) {
@@ -28,7 +30,7 @@ Status WriteAll(int fd, std::string_view data, const std::string& path) {
     }
     data.remove_prefix(static_cast<std::size_t>(n));
   }
-  if (::fsync(fd) != 0) return IoError("flush", path);
+  if (flush == Flush::kToDevice && ::fsync(fd) != 0) return IoError("flush", path);
   return Status::Ok();
 }
 
@@ -96,11 +98,11 @@ class Posix final : public FileSystem {
   }
 
   Status AppendFile(const std::string& path, std::string_view data) override {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (fd < 0) return IoError("open", path);
-    Status s = WriteAll(fd, data, path);
-    if (::close(fd) != 0 && s.ok()) s = IoError("close", path);
-    return s;
+    return Append(path, data, Flush::kToDevice);
+  }
+
+  Status AppendFileUnflushed(const std::string& path, std::string_view data) override {
+    return Append(path, data, Flush::kLeaveToSystem);
   }
 
   Status Rename(const std::string& from, const std::string& to) override {
@@ -163,6 +165,15 @@ class Posix final : public FileSystem {
   Status RestrictToOwner(const std::string& path) override {
     if (::chmod(path.c_str(), 0600) != 0) return IoError("chmod", path);
     return Status::Ok();
+  }
+
+ private:
+  static Status Append(const std::string& path, std::string_view data, Flush flush) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) return IoError("open", path);
+    Status s = WriteAll(fd, data, path, flush);
+    if (::close(fd) != 0 && s.ok()) s = IoError("close", path);
+    return s;
   }
 };
 

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <string>
 
 #include "spots/text_columns.h"
 
@@ -152,23 +151,25 @@ std::optional<double> SpotFrequencyKhz(std::string_view decode_line) {
   std::string_view field = Columns(decode_line, 15, 25);
   const std::size_t colon = field.find(':');
   if (colon != std::string_view::npos) field.remove_prefix(colon + 1);
-  std::string number;
+  std::array<char, 11> number{};
+  std::size_t length = 0;
   bool has_digit = false;
   for (char c : field) {
     if (IsBlank(c)) continue;
     if (!IsDigit(c) && c != '.') return std::nullopt;
     has_digit = has_digit || IsDigit(c);
-    number += c;
+    number[length++] = c;
   }
   if (!has_digit) return std::nullopt;
   double khz = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), khz,
-                                            std::chars_format::fixed);
-  if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + length, khz, std::chars_format::fixed);
+  if (error != std::errc() || end != number.data() + length) return std::nullopt;
   return khz;
 }
 
 int BandKeyForFrequency(double khz) {
+  // No band lies there; the guard keeps the conversion to int defined.
+  if (!(khz >= 0.0 && khz < 1.0e12)) return -1;
   int key = static_cast<int>(std::trunc(khz / 1000.0));
   if (key == 145 && khz < 145800) key = 144;
   switch (key) {
@@ -184,8 +185,10 @@ int BandKeyForFrequency(double khz) {
 }
 
 bool IsDataModeComment(std::string_view comment) {
-  std::string text(TrimBlanks(UpperAscii(comment)));
-  text.resize(std::min<std::size_t>(text.size(), kCommentWidth));
+  std::array<char, kCommentWidth> upper{};
+  const std::string_view trimmed = TrimBlanks(comment).substr(0, kCommentWidth);
+  for (std::size_t i = 0; i < trimmed.size(); ++i) upper[i] = ToUpperAscii(trimmed[i]);
+  const std::string_view text(upper.data(), trimmed.size());
   if (Contains(text, "RTTY")) {
     for (std::string_view request : kRttyRequests) {
       if (Contains(text, request)) return false;

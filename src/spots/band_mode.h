@@ -45,7 +45,8 @@ void SetModeNone(SpotRecord& spot);
 std::optional<double> SpotFrequencyKhz(std::string_view decode_line);
 
 // Whole MHz with the remaps: 145 below 145.8 MHz is 2 m (144); the
-// satellite sub-bands become 145.
+// satellite sub-bands become 145.  -1 for a value no band can hold
+// (negative, not finite, beyond any frequency).
 int BandKeyForFrequency(double khz);
 
 // True when the comment names a data mode (RTTY, FT8, PSK ...); a request

@@ -45,7 +45,10 @@ std::string SpotterFromLine(std::string_view line) {
 }
 
 std::string FrequencyTextFromLine(std::string_view line, std::size_t width) {
-  const int point = FirstColumnOf(line, '.');
+  // The frequency follows the spotter's colon; a "." before it is not its.
+  const int colon = FirstColumnOf(Columns(line, 1, kLastSpotterColonColumn), ':');
+  const int after_colon = FirstColumnOf(Columns(line, colon + 1, static_cast<int>(line.size())), '.');
+  const int point = after_colon == 0 ? 0 : colon + after_colon;
   if (point == 0 || point > kLastFrequencyPointColumn || !IsDigit(ColumnChar(line, point - 1))) {
     return FitRight(FrequencyWithoutPoint(line), width);
   }

@@ -20,33 +20,48 @@ std::string LogLineDate(DayTime utc) {
   return date;
 }
 
-std::string CommentSpotterBlock(std::string_view comment, std::string_view spotter, SpotterCase spotter_case) {
-  constexpr std::size_t kBlockWidth = 40;
-  std::string block(kBlockWidth - 1, ' ');
-  block += '>';
-  block.replace(0, std::min(comment.size(), kCommentWidth), comment.substr(0, kCommentWidth));
-  // "<" at block position 39 - n and the spotter in 40 - n .. 39 (1-based);
-  // a spotter too long for the block keeps its first 38 characters.
+namespace {
+
+constexpr std::size_t kBlockColumn = 39;  // 0-based start of the comment/spotter block
+constexpr std::size_t kBlockWidth = 40;
+
+// Copies `text` into `line` at `at`, cut to `width` (the blanks are there).
+void Put(std::string& line, std::size_t at, std::string_view text, std::size_t width) {
+  line.replace(at, std::min(text.size(), width), text.substr(0, width));
+}
+
+// The block on a line of blanks: the comment from its start, ">" at its
+// end, "<" spotter before it; a spotter too long for the block keeps its
+// first 38 characters.
+void PutBlock(std::string& line, std::size_t at, std::string_view comment, std::string_view spotter,
+              SpotterCase spotter_case) {
+  Put(line, at, comment, kCommentWidth);
+  line[at + kBlockWidth - 1] = '>';
   const std::string_view kept = spotter.substr(0, kBlockWidth - 2);
-  const std::size_t n = kept.size();
-  block[38 - n] = '<';
-  const std::string shown = spotter_case == SpotterCase::kUpper ? UpperAscii(kept) : std::string(kept);
-  block.replace(39 - n, n, shown);
+  const std::size_t spotter_at = at + kBlockWidth - 1 - kept.size();
+  line[spotter_at - 1] = '<';
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    line[spotter_at + i] = spotter_case == SpotterCase::kUpper ? ToUpperAscii(kept[i]) : kept[i];
+  }
+}
+
+}  // namespace
+
+std::string CommentSpotterBlock(std::string_view comment, std::string_view spotter, SpotterCase spotter_case) {
+  std::string block(kBlockWidth, ' ');
+  PutBlock(block, 0, comment, spotter, spotter_case);
   return block;
 }
 
 std::string BuildLogLine(std::string_view frequency11, std::string_view dx_call, std::string_view date9,
                          std::string_view spot_time, std::string_view comment, std::string_view spotter,
                          SpotterCase spotter_case) {
-  std::string line;
-  line.reserve(kLogLineWidth);
-  line += FitRight(frequency11, 11);
-  line += FitRight(dx_call, kDxCallWidth);
-  line += FitRight(date9, 9);
-  line += ' ';
-  line += FitRight(spot_time, kSpotTimeWidth);
-  line += ' ';
-  line += CommentSpotterBlock(comment, spotter, spotter_case);
+  std::string line(kLogLineWidth, ' ');
+  Put(line, 0, frequency11, 11);
+  Put(line, 11, dx_call, kDxCallWidth);
+  Put(line, 23, date9, 9);
+  Put(line, 33, spot_time, kSpotTimeWidth);
+  PutBlock(line, kBlockColumn, comment, spotter, spotter_case);
   return line;
 }
 

@@ -23,7 +23,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, DxccEntityCodesByNumber,
                          ::testing::Values(NumberCase{1, "VE"}, NumberCase{8, "*VQ9A"}, NumberCase{99, "FR/G"},
                                            NumberCase{180, "SV/A"}, NumberCase{291, "K"},
                                            NumberCase{522, "Z6"}, NumberCase{73, ""}, NumberCase{0, ""},
-                                           NumberCase{-5, ""}, NumberCase{523, ""}, NumberCase{601, ""}));
+                                           NumberCase{-5, ""}, NumberCase{523, ""}, NumberCase{601, ""}),
+                         [](const ::testing::TestParamInfo<NumberCase>& info) {
+                           const int n = info.param.entity;
+                           return (n < 0 ? "Minus" : "Entity") + std::to_string(n < 0 ? -n : n);
+                         });
 
 TEST(DxccEntityCodes, EveryCurrentPrefixLeadsBackToItsNumber) {
   std::set<std::string_view> seen;

@@ -41,6 +41,21 @@ TEST(PosixFileSystem, WritesReadsAndListsRealFiles) {
   EXPECT_TRUE(fs.ReadFile(scratch.File("missing")).status().IsNotFound());
 }
 
+TEST(PosixFileSystem, UnflushedAppendsCreateAndExtendFiles) {
+  testing::ScratchFolder scratch;
+  FileSystem& fs = PosixFileSystem();
+  ASSERT_TRUE(fs.AppendFileUnflushed(scratch.File("log.dat"), "one").ok());
+  ASSERT_TRUE(fs.AppendFileUnflushed(scratch.File("log.dat"), "two").ok());
+  EXPECT_EQ(*fs.ReadFile(scratch.File("log.dat")), "onetwo");
+  EXPECT_FALSE(fs.AppendFileUnflushed(scratch.File("missing/log.dat"), "x").ok());
+
+  MemoryFileSystem memory;
+  FaultInjectingFileSystem faulty(memory);
+  faulty.FailFromMutation(1);
+  EXPECT_FALSE(faulty.AppendFileUnflushed("log.dat", "x").ok());  // counts as a mutation
+  EXPECT_FALSE(memory.Exists("log.dat"));
+}
+
 TEST(Clock, DayCountsMatchTheCalendar) {
   EXPECT_DOUBLE_EQ(EncodeDate(2000, 1, 1), 36526.0);
   EXPECT_DOUBLE_EQ(EncodeDate(1899, 12, 30), 0.0);

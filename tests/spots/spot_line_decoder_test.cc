@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/clock.h"
+#include "spots/band_mode.h"
 #include "shell/settings/settings.h"
 #include "spots/spot_line_test_support.h"
 
@@ -75,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         FullCase{"ColonOnlyInComment",
                  LineWith({{1, "DX de PA3XYZ"}, {18, "14025.0"}, {27, "DL1ABC"}, {40, "QSO at 12:30"}, {71, "1234Z"}}),
                  "PA3XYZ", "  14025.0  ", "DL1ABC      "},
+        FullCase{"PointInTheSpotter", LineWith({{1, "DX de W1.AW:"}, {18, "14025.0"}, {27, "DL1ABC"}, {71, "1234Z"}}),
+                 "W1.AW", "  14025.0  ", "DL1ABC      "},
         // Without a point the frequency keeps the columns it came in.
         FullCase{"NoDecimals", LineWith({{1, "DX de W1AW:"}, {20, "14025"}, {27, "DL1ABC"}, {71, "1234Z"}}), "W1AW",
                  "    14025  ", "DL1ABC      "}),
@@ -141,6 +144,33 @@ TEST_F(SpotLineDecoderTest, CompactLayoutKeepsTheSpotterCaseAndCleansAGluedSpott
   EXPECT_EQ(spot.DXCall, "IT9ATQ      ");
   EXPECT_EQ(spot.LogLine.substr(39, 2), "cq");
   EXPECT_EQ(spot.LogLine.substr(66), "<ea8/df4ue-1>");
+}
+
+// Lines cut short or filled with junk decode to fields the band test rejects.
+TEST_F(SpotLineDecoderTest, BrokenLinesDecodeToSpotsTheBandTestRejects) {
+  std::string binary;
+  for (int i = 0; i < 255; ++i) binary += static_cast<char>((i * 37) % 256);
+  const std::string lines[] = {"",
+                               "DX de ",
+                               "DX de DF2MX",
+                               "DX de W1AW:",
+                               "DX de W1AW:      ",
+                               "DX de W1AW:    14o25.0  DL1ABC",
+                               std::string(255, '#'),
+                               std::string(255, ' '),
+                               std::string(255, '.'),
+                               std::string(255, '9'),
+                               binary};
+  for (const std::string& line : lines) {
+    for (bool compact : {false, true}) {
+      SpotRecord spot = compact ? DecodeCompact(line) : DecodeFull(line);
+      EXPECT_LE(spot.Spotter.size(), 12u);
+      EXPECT_LE(spot.Comment.size(), 31u);
+      EXPECT_EQ(spot.LogLine.size(), 79u);
+      TestBandeModeExp(line, settings, spot);
+      EXPECT_FALSE(spot.BandOK) << '"' << line << '"' << compact;
+    }
+  }
 }
 
 TEST_F(SpotLineDecoderTest, OverlongLinesReadOnlyTheirColumns) {
