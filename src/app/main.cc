@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "links/terminal_sender.h"
-#include "links/text_lookup.h"
+#include "links/built_in_texts.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "shell/settings/settings.h"

@@ -1,9 +1,11 @@
 #include "links/terminal_capture.h"
 
+#include "shell/settings/language_text_ids.h"
+
 namespace brilox {
 
-std::string TextFileFilter(const TextLookup& texts) {
-  return texts.Text(texts::kTextFiles) + " (*.txt)|*.txt";
+std::string TextFileFilter(const LanguageTexts& texts) {
+  return texts.Text(kTextTextFiles) + " (*.txt)|*.txt";
 }
 
 TerminalCapture::TerminalCapture(const CaptureServices& services) : m_services(services) {}
@@ -18,14 +20,14 @@ CaptureChange TerminalCapture::Receive1Click(int n) {
 }
 
 bool TerminalCapture::Start(int n) {
-  const TextLookup& texts = m_services.texts;
+  const LanguageTexts& texts = m_services.texts;
   std::optional<std::string> chosen = m_services.dialogs.ChooseFileToSave(
-      {texts.Text(texts::kCaptureToFileTitle), TextFileFilter(texts), m_services.last_folder.path});
+      {texts.Text(kTextCaptureToFileTitle), TextFileFilter(texts), m_services.last_folder.path});
   if (!chosen) return false;
   // An existing file is started afresh.
   if (Status created = m_services.files.WriteFile(*chosen, {}); !created.ok()) {
-    (void)m_services.messages.Show(MessageKind::kError, texts.Text(texts::kErrorCaption),
-                                   texts.Text(texts::kCreateFileFailed), MessageButtons::kOk);
+    (void)m_services.messages.Show(MessageKind::kError, texts.Text(kTextErrorCaption),
+                                   texts.Text(kTextCreateFileFailed), MessageButtons::kOk);
     return false;
   }
   SlotOf(n) = Slot{true, *chosen};
@@ -49,18 +51,18 @@ void TerminalCapture::WriteCapture(int n, std::string_view line) {
 }
 
 void TerminalCapture::ShowWriteError(const std::string& path) {
-  const TextLookup& texts = m_services.texts;
-  (void)m_services.messages.Show(MessageKind::kError, texts.Text(texts::kErrorCaption),
-                                 texts.Text(texts::kCreateFileFailed) + ": " + FileNameOf(path),
+  const LanguageTexts& texts = m_services.texts;
+  (void)m_services.messages.Show(MessageKind::kError, texts.Text(kTextErrorCaption),
+                                 texts.Text(kTextCreateFileFailed) + ": " + FileNameOf(path),
                                  MessageButtons::kOk);
 }
 
 std::string TerminalCapture::CaptionFor(int n) const {
-  return m_services.texts.Text(capturing(n) ? texts::kStopCapture : texts::kStartCapture);
+  return m_services.texts.Text(capturing(n) ? kTextStopCapture : kTextStartCapture);
 }
 
 std::string TerminalCapture::StatusText(int n) const {
-  const std::string message = m_services.texts.Text(texts::kCapturingTo);
+  const std::string message = m_services.texts.Text(kTextCapturingTo);
   const std::string name = FileNameOf(SlotOf(n).path);
   if (m_services.settings.Language == "JPN") return name + " " + message;
   return message + " " + name;

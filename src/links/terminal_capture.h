@@ -16,7 +16,7 @@
 #include <string_view>
 
 #include "links/last_folder.h"
-#include "links/text_lookup.h"
+#include "links/link_seams.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -30,7 +30,7 @@ struct CaptureServices {
   FileSystem& files;
   FileDialogs& dialogs;
   MessageBox& messages;
-  const TextLookup& texts;
+  const LanguageTexts& texts;
   LastFolder& last_folder;
 };
 
@@ -84,6 +84,6 @@ class TerminalCapture {
 };
 
 // The file filter of the capture and save-window dialogs.
-std::string TextFileFilter(const TextLookup& texts);
+std::string TextFileFilter(const LanguageTexts& texts);
 
 }  // namespace brilox

@@ -1,5 +1,7 @@
 #include "links/window_file_commands.h"
 
+#include "shell/settings/language_text_ids.h"
+
 #include "links/terminal_capture.h"
 
 namespace brilox {
@@ -18,48 +20,48 @@ std::string WindowText(const LineStore& store) {
   return text;
 }
 
-std::string ClearQuestion(WindowId window, const TextLookup& texts) {
+std::string ClearQuestion(WindowId window, const LanguageTexts& texts) {
   switch (window) {
     case WindowId::kDx:
-      return texts.Text(texts::kConfirmClearDx);
+      return texts.Text(kTextConfirmClearDx);
     case WindowId::kAlarm:
-      return texts.Text(texts::kConfirmClearAlarm);
+      return texts.Text(kTextConfirmClearAlarm);
     case WindowId::kLotw: {
-      std::string question = texts.Text(texts::kConfirmClearDx);
+      std::string question = texts.Text(kTextConfirmClearDx);
       if (std::size_t at = question.find("DX"); at != std::string::npos) question.replace(at, 2, "LOTW");
       return question;
     }
     default:
-      return texts.Text(texts::kConfirmClearTerminal);
+      return texts.Text(kTextConfirmClearTerminal);
   }
 }
 
 void WindowFileCommands::ShowError(int text_number) {
-  const TextLookup& texts = m_services.texts;
-  (void)m_services.messages.Show(MessageKind::kError, texts.Text(texts::kErrorCaption),
+  const LanguageTexts& texts = m_services.texts;
+  (void)m_services.messages.Show(MessageKind::kError, texts.Text(kTextErrorCaption),
                                  texts.Text(text_number), MessageButtons::kOk);
 }
 
 SaveOutcome WindowFileCommands::SaveWindow(const LineStore& store) {
   if (IsEmptyWindow(store)) {
-    ShowError(texts::kWindowEmpty);
+    ShowError(kTextWindowEmpty);
     return SaveOutcome::kEmptyWindow;
   }
-  const TextLookup& texts = m_services.texts;
+  const LanguageTexts& texts = m_services.texts;
   std::optional<std::string> chosen = m_services.dialogs.ChooseFileToSave(
-      {texts.Text(texts::kSaveWindowTitle), TextFileFilter(texts), m_services.last_folder.path});
+      {texts.Text(kTextSaveWindowTitle), TextFileFilter(texts), m_services.last_folder.path});
   if (!chosen) return SaveOutcome::kCancelled;
   m_services.last_folder.path = FolderOf(*chosen);
   if (!WriteFileAtomic(m_services.files, *chosen, WindowText(store)).ok()) {
-    ShowError(texts::kCreateFileFailed);
+    ShowError(kTextCreateFileFailed);
     return SaveOutcome::kFailed;
   }
   return SaveOutcome::kSaved;
 }
 
 bool WindowFileCommands::ClearWindow(WindowId window, LineStore& store) {
-  const TextLookup& texts = m_services.texts;
-  MessageAnswer answer = m_services.messages.Show(MessageKind::kQuestion, texts.Text(texts::kQuestionCaption),
+  const LanguageTexts& texts = m_services.texts;
+  MessageAnswer answer = m_services.messages.Show(MessageKind::kQuestion, texts.Text(kTextQuestionCaption),
                                                   ClearQuestion(window, texts), MessageButtons::kOkCancel);
   if (answer != MessageAnswer::kOk) return false;
   store.Clear();

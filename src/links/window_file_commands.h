@@ -8,7 +8,7 @@
 #include <string>
 
 #include "links/last_folder.h"
-#include "links/text_lookup.h"
+#include "links/link_seams.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -20,7 +20,7 @@ struct WindowFileServices {
   FileSystem& files;
   FileDialogs& dialogs;
   MessageBox& messages;
-  const TextLookup& texts;
+  const LanguageTexts& texts;
   LastFolder& last_folder;
 };
 
@@ -43,6 +43,6 @@ class WindowFileCommands {
 // The rows of `store`, first to last, each ending in CR LF.
 std::string WindowText(const LineStore& store);
 // The question asked before clearing `window`.
-std::string ClearQuestion(WindowId window, const TextLookup& texts);
+std::string ClearQuestion(WindowId window, const LanguageTexts& texts);
 
 }  // namespace brilox

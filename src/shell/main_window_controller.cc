@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/startup_sequence.h"
+
 namespace brilox {
 namespace {
 
@@ -77,10 +79,10 @@ void MainWindowController::SetRunMode(char view) {
 
 void MainWindowController::EnterStartView() {
   const Settings& settings = m_services.settings;
-  const ViewState start = ViewForStartMode(settings.StartMode, (settings.LOTW & 1) != 0);
-  m_activeTerminal = start.shown_terminal;
-  SetRunMode(start.run_mode);
-  if (start.run_mode == 'M') {
+  const StartView start = StartViewOf(settings.StartMode, (settings.LOTW & 1) != 0);
+  m_activeTerminal = start.terminal;
+  SetRunMode(start.view);
+  if (start.view == 'M') {
     ShowConnectionLabel(ConnectionLabelFor(m_activeTerminal));
   } else {
     ShowConnectionLabel({});

@@ -18,7 +18,7 @@
 #include "links/command_lines.h"
 #include "links/terminal_capture.h"
 #include "links/terminal_sender.h"
-#include "links/text_lookup.h"
+#include "links/link_seams.h"
 #include "links/window_file_commands.h"
 #include "shell/key_stroke.h"
 #include "shell/main_window_layout.h"
@@ -49,7 +49,7 @@ struct MainWindowServices {
   WindowFileCommands& window_files;
   TerminalSender& sender;
   ClockTick& clock;
-  const TextLookup& texts;
+  const LanguageTexts& texts;
   MainWindowSeams seams;
 };
 

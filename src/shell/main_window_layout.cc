@@ -59,21 +59,4 @@ Point PlaceOverMainWindow(const Rect& main, int main_client_height, int window_w
   return {x, y};
 }
 
-ViewState ViewForStartMode(int start_mode, bool lotw_search) {
-  switch (start_mode) {
-    case 1:
-      return {'D', 1};
-    case 2:
-      return {'A', 1};
-    case 3:
-    case 4:
-    case 5:
-      return {'M', start_mode - 1};
-    case 6:
-      return lotw_search ? ViewState{'L', 1} : ViewState{'D', 1};
-    default:
-      return {'M', 1};
-  }
-}
-
 }  // namespace brilox

@@ -61,9 +61,4 @@ struct Point {
 Point PlaceOverMainWindow(const Rect& main, int main_client_height, int window_width, int window_height,
                           int screen_width, int screen_height);
 
-// The view a StartMode setting opens (0 terminal 1, 1 DX, 2 alarms, 3 to 5
-// terminals 2 to 4, 6 LoTW); without the LoTW user search the LoTW start
-// opens the DX view.
-ViewState ViewForStartMode(int start_mode, bool lotw_search);
-
 }  // namespace brilox

@@ -8,9 +8,9 @@
 #include "links/clock_tick.h"
 #include "links/command_lines.h"
 #include "links/last_folder.h"
+#include "links/link_seams.h"
 #include "links/terminal_capture.h"
 #include "links/terminal_sender.h"
-#include "links/text_lookup.h"
 #include "links/window_file_commands.h"
 #include "platform/clock.h"
 #include "platform/date_time_format.h"
@@ -32,7 +32,7 @@ struct MainWindowDependencies {
   MessageBox& messages;
   const Clock& clock;
   const DateTimeFormat& date_time_format;
-  const TextLookup& texts;
+  const LanguageTexts& texts;
   MainWindowSeams seams;
 };
 

@@ -6,6 +6,7 @@
 
 #include "links/terminal_capture.h"
 #include "links/window_file_commands.h"
+#include "links/built_in_texts.h"
 #include "platform/memory_file_system.h"
 
 namespace brilox {

@@ -6,6 +6,7 @@
 
 #include <ostream>
 
+#include "links/built_in_texts.h"
 #include "platform/memory_file_system.h"
 #include "shell/main_window_parts.h"
 #include "shell/recording_main_window_view.h"

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "shell/startup_sequence.h"
 #include "shell/ui/qt_dialogs.h"
 #include "shell/ui/row_style.h"
 

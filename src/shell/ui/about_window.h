@@ -7,8 +7,6 @@
 
 namespace brilox {
 
-inline constexpr const char* kVersionText = "8.5j";
-
 class AboutWindow final : public QDialog {
   Q_OBJECT
 

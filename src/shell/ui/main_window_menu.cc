@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "shell/settings/language_text_ids.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_dialogs.h"
@@ -28,7 +29,7 @@ QAction* Disabled(QAction* action) {
 }  // namespace
 
 void MainWindow::BuildToolbar() {
-  const TextLookup& texts = m_deps.texts;
+  const LanguageTexts& texts = m_deps.texts;
   const MainWindowSeams& seams = m_deps.seams;
   auto text = [&texts](int number) { return FromLatin1(texts.Text(number)); };
 
@@ -38,14 +39,14 @@ void MainWindow::BuildToolbar() {
   m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
   m_txButton = m_toolbar->addAction(QStringLiteral("TX"), this, [this] { controller().Send1Click(); });
-  m_txButton->setToolTip(text(texts::kSendTextFile));
+  m_txButton->setToolTip(text(kTextSendTextFile));
   m_rxButton = m_toolbar->addAction(QStringLiteral("RX"), this, [this] { controller().Receive1Click(); });
-  m_rxButton->setToolTip(text(texts::kStartCapture));
+  m_rxButton->setToolTip(text(kTextStartCapture));
   m_toolbar->addAction(QStringLiteral("Clear"), this, [this] { controller().ClearBuf1Click(); })
-      ->setToolTip(text(texts::kClearWindow));
+      ->setToolTip(text(kTextClearWindow));
   m_toolbar->addSeparator();
-  Disabled(m_toolbar->addAction(QStringLiteral("SH/DX")))->setToolTip(text(texts::kShowLogMenu));
-  Disabled(m_toolbar->addAction(QStringLiteral("Search")))->setToolTip(text(texts::kSearchLogMenu));
+  Disabled(m_toolbar->addAction(QStringLiteral("SH/DX")))->setToolTip(text(kTextShowLogMenu));
+  Disabled(m_toolbar->addAction(QStringLiteral("Search")))->setToolTip(text(kTextSearchLogMenu));
   m_toolbar->addSeparator();
 
   auto* views = new QActionGroup(this);
@@ -54,8 +55,8 @@ void MainWindow::BuildToolbar() {
       QStringLiteral("1"),  QStringLiteral("2"),     QStringLiteral("3"),   QStringLiteral("4"),
       QStringLiteral("DX"), QStringLiteral("Alarm"), QStringLiteral("LOTW")};
   const std::array<int, kWindowCount> hints{
-      texts::kShowTerminalHint, texts::kShowTerminalHint, texts::kShowTerminalHint, texts::kShowTerminalHint,
-      texts::kShowDxHint,       texts::kShowAlarmsHint,   texts::kShowLotwHint};
+      kTextShowTerminalHint, kTextShowTerminalHint, kTextShowTerminalHint, kTextShowTerminalHint,
+      kTextShowDxHint,       kTextShowAlarmsHint,   kTextShowLotwHint};
   for (int w = 0; w < kWindowCount; ++w) {
     if (w == 4) m_toolbar->addSeparator();
     QAction* button = m_toolbar->addAction(captions[static_cast<std::size_t>(w)]);
@@ -82,7 +83,7 @@ void MainWindow::BuildToolbar() {
   m_toolbar->addSeparator();
   QAction* quick =
       m_toolbar->addAction(QStringLiteral("QC"), this, [this] { controller().QuickConnectClick(); });
-  quick->setToolTip(m_deps.settings.QuickConnect.empty() ? text(texts::kQuickConnect)
+  quick->setToolTip(m_deps.settings.QuickConnect.empty() ? text(kTextQuickConnect)
                                                          : FromLatin1(m_deps.settings.QuickConnect));
   quick->setEnabled(static_cast<bool>(seams.quick_connect));
   m_toolbar->addSeparator();
@@ -106,28 +107,28 @@ void MainWindow::BuildToolbar() {
 }
 
 void MainWindow::BuildMenus() {
-  const TextLookup& texts = m_deps.texts;
+  const LanguageTexts& texts = m_deps.texts;
   auto text = [&texts](int number) { return FromLatin1(texts.Text(number)); };
   QMenuBar* bar = menuBar();
 
-  QMenu* file = bar->addMenu(text(texts::kFileMenu));
-  m_sendTextItem = file->addAction(text(texts::kSendTextFile), this, [this] { controller().Send1Click(); });
+  QMenu* file = bar->addMenu(text(kTextFileMenu));
+  m_sendTextItem = file->addAction(text(kTextSendTextFile), this, [this] { controller().Send1Click(); });
   m_sendTextItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  m_captureItem = file->addAction(text(texts::kStartCapture), this, [this] { controller().Receive1Click(); });
+  m_captureItem = file->addAction(text(kTextStartCapture), this, [this] { controller().Receive1Click(); });
   m_captureItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   file->addSeparator();
-  file->addAction(text(texts::kSaveWindow), this, [this] { controller().WriteBuf1Click(); });
-  file->addAction(text(texts::kClearWindow), this, [this] { controller().ClearBuf1Click(); });
+  file->addAction(text(kTextSaveWindow), this, [this] { controller().WriteBuf1Click(); });
+  file->addAction(text(kTextClearWindow), this, [this] { controller().ClearBuf1Click(); });
   file->addSeparator();
-  file->addAction(text(texts::kQuit), this, [this] { controller().QuitClick(); });
+  file->addAction(text(kTextQuit), this, [this] { controller().QuitClick(); });
 
   const std::array<const char*, 5> logs{"ANN", "CHAT", "DX", "TALK", "WWV"};
-  QMenu* show = bar->addMenu(text(texts::kShowLogMenu));
+  QMenu* show = bar->addMenu(text(kTextShowLogMenu));
   for (std::size_t i = 0; i < logs.size(); ++i) {
     Disabled(show->addAction(QString::fromLatin1(logs[i])))
         ->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_F1 + static_cast<int>(i))));
   }
-  QMenu* search = bar->addMenu(text(texts::kSearchLogMenu));
+  QMenu* search = bar->addMenu(text(kTextSearchLogMenu));
   for (std::size_t i = 0; i < 4; ++i) {
     Disabled(search->addAction(QString::fromLatin1(logs[i])))
         ->setShortcut(
@@ -135,19 +136,19 @@ void MainWindow::BuildMenus() {
   }
   Disabled(bar->addAction(QStringLiteral("D&XCC")))->setShortcut(QKeySequence(Qt::Key_F8));
   Disabled(bar->addAction(QStringLiteral("&IOTA")))->setShortcut(QKeySequence(Qt::Key_F9));
-  Disabled(bar->addAction(text(texts::kCountryMenu)))->setShortcut(QKeySequence(Qt::Key_F10));
+  Disabled(bar->addAction(text(kTextCountryMenu)))->setShortcut(QKeySequence(Qt::Key_F10));
 
-  QMenu* window = bar->addMenu(text(texts::kWindowMenu));
+  QMenu* window = bar->addMenu(text(kTextWindowMenu));
   auto* items = new QActionGroup(this);
   items->setExclusive(true);
   for (int w = 0; w < kWindowCount; ++w) {
     QString caption;
     if (w < kTerminalCount) {
-      caption = text(texts::kMonitor) + QStringLiteral(" %1").arg(w + 1);
+      caption = text(kTextMonitor) + QStringLiteral(" %1").arg(w + 1);
     } else if (w == 4) {
       caption = QStringLiteral("DX");
     } else if (w == 5) {
-      caption = text(texts::kAlarm);
+      caption = text(kTextAlarm);
     } else {
       caption = QStringLiteral("LOTW");
     }
@@ -167,35 +168,35 @@ void MainWindow::BuildMenus() {
     m_windowItems[static_cast<std::size_t>(w)] = item;
   }
 
-  QAction* commands = bar->addAction(text(texts::kCommandsMenu), this, [this] {
+  QAction* commands = bar->addAction(text(kTextCommandsMenu), this, [this] {
     if (controller().seams().open_shortcuts_window) controller().seams().open_shortcuts_window();
   });
   commands->setEnabled(static_cast<bool>(m_deps.seams.open_shortcuts_window));
-  Disabled(bar->addAction(text(texts::kScriptsMenu)));
+  Disabled(bar->addAction(text(kTextScriptsMenu)));
 
-  QMenu* tools = bar->addMenu(text(texts::kToolsMenu));
-  Disabled(tools->addAction(text(texts::kDxSimulation)))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  QMenu* tools = bar->addMenu(text(kTextToolsMenu));
+  Disabled(tools->addAction(text(kTextDxSimulationMenu)))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
   tools->addSeparator();
-  const QString update = text(texts::kUpdateLotwFromInternet);
+  const QString update = text(kTextUpdateLotwFromInternet);
   for (const char* name : {"COUNTRY", "IOTA", "LoTW", "TELNET"}) {
     QString caption = update;
     caption.replace(QStringLiteral("LoTW"), QString::fromLatin1(name));
     Disabled(tools->addAction(caption));
   }
   tools->addSeparator();
-  Disabled(tools->addAction(text(texts::kUpdateIotaFromFile)));
+  Disabled(tools->addAction(text(kTextUpdateIotaFromFile)));
   tools->addSeparator();
-  Disabled(tools->addAction(text(texts::kImportAdif) + QStringLiteral(" (DXCC)")));
-  Disabled(tools->addAction(text(texts::kImportAdif) + QStringLiteral(" (IOTA)")));
+  Disabled(tools->addAction(text(kTextImportAdif) + QStringLiteral(" (DXCC)")));
+  Disabled(tools->addAction(text(kTextImportAdif) + QStringLiteral(" (IOTA)")));
   tools->addSeparator();
-  Disabled(tools->addAction(text(texts::kImportLotwReport)));
-  Disabled(tools->addAction(text(texts::kImportLotwFromArrl)));
+  Disabled(tools->addAction(text(kTextImportLotwReport)));
+  Disabled(tools->addAction(text(kTextImportLotwFromArrl)));
   tools->addSeparator();
-  Disabled(tools->addAction(text(texts::kBackupDatabases)));
-  Disabled(tools->addAction(text(texts::kExportSettings)));
+  Disabled(tools->addAction(text(kTextBackupDatabases)));
+  Disabled(tools->addAction(text(kTextExportSettings)));
 
-  Disabled(bar->addAction(text(texts::kOptionsMenu)));
-  bar->addAction(text(texts::kAboutMenu), this, [this] { ShowAbout(); });
+  Disabled(bar->addAction(text(kTextOptionsMenu)));
+  bar->addAction(text(kTextAboutMenu), this, [this] { ShowAbout(); });
 }
 
 void MainWindow::BuildStatusBar() {

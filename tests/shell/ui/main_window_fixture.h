@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "links/built_in_texts.h"
 #include "platform/memory_file_system.h"
 #include "shell/ui/line_grid_view.h"
 #include "shell/ui/main_window.h"
