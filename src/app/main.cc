@@ -3,8 +3,8 @@
 // data files, links) is wired in here as it arrives.
 #include <QApplication>
 
-#include "links/terminal_sender.h"
 #include "links/built_in_texts.h"
+#include "links/terminal_sender.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "shell/settings/settings.h"

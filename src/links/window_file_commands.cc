@@ -1,8 +1,7 @@
 #include "links/window_file_commands.h"
 
-#include "shell/settings/language_text_ids.h"
-
 #include "links/terminal_capture.h"
+#include "shell/settings/language_text_ids.h"
 
 namespace brilox {
 namespace {
@@ -38,8 +37,8 @@ std::string ClearQuestion(WindowId window, const LanguageTexts& texts) {
 
 void WindowFileCommands::ShowError(int text_number) {
   const LanguageTexts& texts = m_services.texts;
-  (void)m_services.messages.Show(MessageKind::kError, texts.Text(kTextErrorCaption),
-                                 texts.Text(text_number), MessageButtons::kOk);
+  (void)m_services.messages.Show(MessageKind::kError, texts.Text(kTextErrorCaption), texts.Text(text_number),
+                                 MessageButtons::kOk);
 }
 
 SaveOutcome WindowFileCommands::SaveWindow(const LineStore& store) {

@@ -16,9 +16,9 @@
 
 #include "links/clock_tick.h"
 #include "links/command_lines.h"
+#include "links/link_seams.h"
 #include "links/terminal_capture.h"
 #include "links/terminal_sender.h"
-#include "links/link_seams.h"
 #include "links/window_file_commands.h"
 #include "shell/key_stroke.h"
 #include "shell/main_window_layout.h"

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "links/built_in_texts.h"
 #include "links/terminal_capture.h"
 #include "links/window_file_commands.h"
-#include "links/built_in_texts.h"
 #include "platform/memory_file_system.h"
 
 namespace brilox {
