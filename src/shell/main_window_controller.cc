@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "shell/startup_sequence.h"
-
 namespace brilox {
 namespace {
 
@@ -79,8 +77,11 @@ void MainWindowController::SetRunMode(char view) {
 
 void MainWindowController::EnterStartView() {
   const Settings& settings = m_services.settings;
-  const StartView start = StartViewOf(settings.StartMode, (settings.LOTW & 1) != 0);
-  m_activeTerminal = start.terminal;
+  EnterStartView(StartViewOf(settings.StartMode, (settings.LOTW & 1) != 0));
+}
+
+void MainWindowController::EnterStartView(const StartView& start) {
+  m_activeTerminal = std::clamp(start.terminal, 1, kTerminalCount);
   SetRunMode(start.view);
   if (start.view == 'M') {
     ShowConnectionLabel(ConnectionLabelFor(m_activeTerminal));
@@ -166,9 +167,7 @@ void MainWindowController::SetInfoLine(WindowId window, std::string text) {
   if (m_laidOut && window == CurrentWindow()) ShowInfoLineOfView();
 }
 
-void MainWindowController::SetSolarFlux(const std::string& value) {
-  m_view.SetStatusPanel(3, "SFI=" + value);
-}
+void MainWindowController::ShowSolarFlux(const std::string& text) { m_view.SetStatusPanel(3, text); }
 
 void MainWindowController::Timer1Timer(int screen_dpi) {
   if (!m_services.clock.Timer1Timer(screen_dpi)) return;

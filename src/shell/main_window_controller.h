@@ -24,6 +24,7 @@
 #include "shell/main_window_layout.h"
 #include "shell/main_window_view.h"
 #include "shell/settings/settings.h"
+#include "shell/startup_sequence.h"
 #include "spots/line_handler.h"
 #include "spots/window_line_stores.h"
 
@@ -72,7 +73,8 @@ class MainWindowController final : public TerminalHooks {
 
   // Enters view 'M' (the active terminal), 'D', 'A' or 'L'.
   void SetRunMode(char view);
-  // The first view, from StartMode.
+  // The first view: `view` from the start-up sequence, or StartMode.
+  void EnterStartView(const StartView& view);
   void EnterStartView();
   // The window changed size.
   void FormResize(int width, int height);
@@ -106,8 +108,8 @@ class MainWindowController final : public TerminalHooks {
   // The info line of the last spot of a window (spot processing), shown in
   // the fourth panel while that window is on show.
   void SetInfoLine(WindowId window, std::string text);
-  // The latest solar flux, shown as "SFI=" + value.
-  void SetSolarFlux(const std::string& value);
+  // The third panel: "SFI=" and the latest solar flux (SfiStatusText).
+  void ShowSolarFlux(const std::string& text);
   // The label for the terminal on view, after a link connected or dropped.
   void UpdateConnectionLabel();
 

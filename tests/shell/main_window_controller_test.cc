@@ -219,7 +219,7 @@ TEST_F(MainWindowControllerTest, ClockAndSolarFluxFillTheirPanels) {
   controller.Timer1Timer(96);
   EXPECT_EQ(view.panels[0], "Thu 2026-01-15");
   EXPECT_EQ(view.panels[1], "12:00:00");
-  controller.SetSolarFlux("148");
+  controller.ShowSolarFlux("SFI=148");
   EXPECT_EQ(view.panels[2], "SFI=148");
 }
 

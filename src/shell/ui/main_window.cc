@@ -130,7 +130,36 @@ void MainWindow::SetLotwLastUpload(const std::string& date) {
 }
 
 void MainWindow::SetLotwButtonVisible(bool visible) {
-  if (m_lotwButton != nullptr) m_lotwButton->setVisible(visible);
+  m_lotwButton->setVisible(visible);
+  windowMenuItem(WindowId::kLotw)->setVisible(visible);
+}
+
+void MainWindow::SetQuickConnectHint(const std::string& hint) {
+  m_quickConnectButton->setToolTip(FromLatin1(hint));
+}
+
+void MainWindow::ApplyColoursAndFonts() {
+  for (std::size_t w = 0; w < m_grids.size(); ++w) {
+    m_models[w]->ApplySettings();
+    m_grids[w]->ApplyModelStyle();
+  }
+  const QFont command_font = ReceiveFont(m_deps.settings.FontTX);
+  for (QLineEdit* line : m_commandLines) {
+    QPalette colours = line->palette();
+    colours.setColor(QPalette::Text, ToQColor(m_deps.settings.Col.ColTX));
+    line->setPalette(colours);
+    line->setFont(command_font);
+  }
+  QPalette label = m_connectionLabel->palette();
+  label.setColor(QPalette::WindowText, ToQColor(m_deps.settings.Col.ColConn));
+  m_connectionLabel->setPalette(label);
+  MeasureMetrics();
+  controller().FormResize(m_desk->width(), m_desk->height());
+}
+
+void MainWindow::FitStatusPanelsToScreen() {
+  const std::array<int, 4> widths = StatusPanelWidths(logicalDpiY());
+  for (std::size_t i = 0; i < m_panels.size(); ++i) m_panels[i]->setFixedWidth(widths[i]);
 }
 
 // MainWindowView.

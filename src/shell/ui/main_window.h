@@ -57,7 +57,14 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   // Filled by the LoTW user list.
   void SetLotwUserCount(int known_calls);
   void SetLotwLastUpload(const std::string& date);
+  // The LOTW button and Window menu item, hidden without the user list.
   void SetLotwButtonVisible(bool visible);
+  void SetQuickConnectHint(const std::string& hint);
+  // The colour and font settings again (start-up, options dialog): rows,
+  // command lines, connection label, and the layout that the fonts measure.
+  void ApplyColoursAndFonts();
+  // The first two status panels narrow on screens finer than 119 dpi.
+  void FitStatusPanelsToScreen();
 
   // Widgets, for the tests and the screenshot tool.
   LineGridView* grid(WindowId window) const { return m_grids[static_cast<std::size_t>(window)]; }
@@ -132,6 +139,7 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   QAction* m_rxButton = nullptr;
   QAction* m_soundButton = nullptr;
   QAction* m_lotwButton = nullptr;
+  QAction* m_quickConnectButton = nullptr;
   std::array<QAction*, kWindowCount> m_viewButtons{};
   std::array<QAction*, kWindowCount> m_windowItems{};
 

@@ -81,11 +81,12 @@ void MainWindow::BuildToolbar() {
   });
   telnet->setEnabled(static_cast<bool>(seams.open_telnet_directory));
   m_toolbar->addSeparator();
-  QAction* quick =
+  m_quickConnectButton =
       m_toolbar->addAction(QStringLiteral("QC"), this, [this] { controller().QuickConnectClick(); });
-  quick->setToolTip(m_deps.settings.QuickConnect.empty() ? text(kTextQuickConnect)
-                                                         : FromLatin1(m_deps.settings.QuickConnect));
-  quick->setEnabled(static_cast<bool>(seams.quick_connect));
+  m_quickConnectButton->setToolTip(m_deps.settings.QuickConnect.empty()
+                                       ? text(kTextQuickConnect)
+                                       : FromLatin1(m_deps.settings.QuickConnect));
+  m_quickConnectButton->setEnabled(static_cast<bool>(seams.quick_connect));
   m_toolbar->addSeparator();
   m_soundButton = m_toolbar->addAction(QStringLiteral("Sound"));
   m_soundButton->setCheckable(true);
