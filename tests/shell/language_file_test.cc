@@ -16,8 +16,7 @@ namespace {
 // A file of `count` texts "T1".."Tn", each after a comment line.
 std::string NumberedFile(int count) {
   std::string file = "# header comment\r\n\r\n";
-  for (int i = 1; i <= count; ++i)
-    file += "# text " + std::to_string(i) + "\r\nT" + std::to_string(i) + "\r\n";
+  for (int i = 1; i <= count; ++i) file += "# text " + std::to_string(i) + "\r\nT" + std::to_string(i) + "\r\n";
   return file;
 }
 
@@ -176,8 +175,7 @@ TEST(ShippedEnglishFile, HoldsExactly371TextsWithinTheirLimits) {
     ASSERT_TRUE(text.ok()) << "text " << position;
     EXPECT_EQ(*text, StripTextLine(line));
     EXPECT_FALSE(text->empty()) << "text " << position;
-    EXPECT_LE(static_cast<int>(text->size()), LanguageTextMaxLength(id))
-        << "text " << position << ": " << *text;
+    EXPECT_LE(static_cast<int>(text->size()), LanguageTextMaxLength(id)) << "text " << position << ": " << *text;
     std::smatch match;
     ASSERT_TRUE(std::regex_search(line, match, comment)) << line;
     EXPECT_EQ(std::stoi(match[1]), position) << line;
@@ -189,7 +187,8 @@ TEST(ShippedEnglishFile, HoldsExactly371TextsWithinTheirLimits) {
 
 TEST(ShippedEnglishFile, LoadsWithTheBuiltInCaptions) {
   RecordingMessageBox box;
-  Result<LoadedLanguage> loaded = LoadLanguageFile(PosixFileSystem(), BRILOX_PROGRAM_DATA_DIR, "ENU", box);
+  Result<LoadedLanguage> loaded =
+      LoadLanguageFile(PosixFileSystem(), BRILOX_PROGRAM_DATA_DIR, "ENU", box);
   ASSERT_TRUE(loaded.ok()) << loaded.status().ToString();
   EXPECT_EQ(loaded->texts.Get(kTextStartCapture), "Start capture");
   EXPECT_EQ(loaded->texts.Get(kTextErrorCaption), "Error");

@@ -27,9 +27,7 @@ TEST(LanguageList, OneEntryPerLanguageFileWithKnownNames) {
 
 TEST(LanguageList, NonLatinNamesAreInTheirCodePage) {
   EXPECT_EQ(LanguageListEntry("RUS"), "RUS (russian/\xF0\xF3\xF1\xF1\xEA\xE8\xE9)");
-  EXPECT_EQ(LanguageDisplayName("FRA"),
-            "french/fran\xE7"
-            "ais");
+  EXPECT_EQ(LanguageDisplayName("FRA"), "french/fran\xE7" "ais");
   EXPECT_EQ(LanguageDisplayName("JPN"), "japanese/\x93\xFA\x96{\x8C\xEA");
   EXPECT_EQ(LanguageDisplayName("ABC"), "");
 }
@@ -69,8 +67,8 @@ TEST(TextCombinations, BuildCaptionsFromTheTexts) {
   texts.Set(kTextColourCountryConfirmed, "Country confirmed");
 
   EXPECT_EQ(TerminalMenuCaption(texts, 3), "Monitor 3");
-  EXPECT_EQ(StartViewChoices(texts), (std::vector<std::string>{"Monitor (1)", "Monitor (2)", "Monitor (3)",
-                                                               "Monitor (4)", "DX", "Alarm", "LOTW"}));
+  EXPECT_EQ(StartViewChoices(texts),
+            (std::vector<std::string>{"Monitor (1)", "Monitor (2)", "Monitor (3)", "Monitor (4)", "DX", "Alarm", "LOTW"}));
   EXPECT_EQ(InternetUpdateCaption(texts, InternetUpdate::kCountry), "Update COUNTRY DB (Internet)");
   EXPECT_EQ(InternetUpdateCaption(texts, InternetUpdate::kTelnet), "Update TELNET DB (Internet)");
   EXPECT_EQ(LogTitle(texts, TrafficLog::kChat), "Search in the CHAT log");
