@@ -5,9 +5,6 @@
 namespace brilox {
 namespace {
 
-// What the toolbar's buttons and the connection label take.
-constexpr int kToolbarContentWidth = 670;
-
 std::size_t Index(WindowId window) { return static_cast<std::size_t>(window); }
 
 }  // namespace
@@ -34,11 +31,8 @@ MainLayout LayoutFor(const ViewState& view, const LayoutMetrics& m, int width, i
     }
   }
   layout.status_bar = {0, height - s, width, s};
-  layout.filler_width = FillerWidth(width);
   return layout;
 }
-
-int FillerWidth(int width) { return std::max(0, width - kToolbarContentWidth); }
 
 std::array<int, 4> StatusPanelWidths(int dpi) {
   if (dpi > 119) return {130, 115, 85, 350};

@@ -32,17 +32,12 @@ struct MainLayout {
   std::array<Rect, kTerminalCount> command_lines;
   Rect lotw_panel;
   Rect status_bar;
-  int filler_width = 0;  // the label after the connection label
 
   friend bool operator==(const MainLayout&, const MainLayout&) = default;
 };
 
 // The layout of `view` in a client area of `width` x `height`.
 MainLayout LayoutFor(const ViewState& view, const LayoutMetrics& metrics, int width, int height);
-
-// The width of the toolbar's filler label: the window's width less what the
-// toolbar's buttons and the connection label take, never below zero.
-int FillerWidth(int width);
 
 // The widths of the four status bar panels on a screen of `dpi` dots per inch.
 std::array<int, 4> StatusPanelWidths(int dpi);

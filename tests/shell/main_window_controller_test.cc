@@ -40,7 +40,6 @@ TEST_P(RunModeLayoutTest, PlacesOnlyTheViewOnShow) {
   }
   EXPECT_EQ(layout.lotw_panel, c.panel);
   EXPECT_EQ(layout.status_bar, (Rect{0, 480, 686, 20}));
-  EXPECT_EQ(layout.filler_width, 16);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,7 +164,6 @@ TEST_F(MainWindowControllerTest, ResizeKeepsAnUnheldTerminalAtItsEnd) {
   controller.FormResize(800, 300);
   EXPECT_EQ(view.layout.grids[0], (Rect{0, 31, 800, 224}));
   EXPECT_EQ(view.layout.command_lines[0], (Rect{0, 257, 800, 23}));
-  EXPECT_EQ(view.layout.filler_width, 130);
   EXPECT_EQ(t1.top_row(), 50);
 
   t1.SetScrollHold(true);
@@ -177,7 +175,6 @@ TEST_F(MainWindowControllerTest, ResizeKeepsAnUnheldTerminalAtItsEnd) {
   view.focus = FocusTarget{};
   controller.FormResize(600, 400);
   EXPECT_EQ(view.layout.grids[5], (Rect{0, 31, 600, 349}));
-  EXPECT_EQ(view.layout.filler_width, 0) << "never below zero";
   EXPECT_EQ(view.focus, FocusTarget::Grid(WindowId::kAlarm));
 }
 

@@ -172,7 +172,6 @@ void MainWindow::ApplyLayout(const MainLayout& layout) {
   }
   Place(m_lotwPanel, layout.lotw_panel);
   Place(m_statusBar, layout.status_bar);
-  m_filler->setFixedWidth(layout.filler_width);
 }
 
 void MainWindow::ShowRunModeControls(const RunModeControls& controls) {

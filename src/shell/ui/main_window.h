@@ -131,7 +131,6 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   QLabel* m_lotwUpload = nullptr;
   std::array<QLabel*, 4> m_panels{};
   QLabel* m_connectionLabel = nullptr;
-  QWidget* m_filler = nullptr;
 
   QAction* m_sendTextItem = nullptr;
   QAction* m_captureItem = nullptr;

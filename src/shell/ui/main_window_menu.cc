@@ -102,9 +102,6 @@ void MainWindow::BuildToolbar() {
   m_connectionLabel->setMinimumWidth(132);
   m_connectionLabel->setMaximumWidth(150);
   m_toolbar->addWidget(m_connectionLabel);
-  m_filler = new QWidget(m_toolbar);
-  m_filler->setFixedWidth(0);
-  m_toolbar->addWidget(m_filler);
 }
 
 void MainWindow::BuildMenus() {
