@@ -40,6 +40,19 @@ struct MainWindowSeams {
   std::function<void()> open_telnet_directory;
   std::function<void()> refresh_telnet_directory;
   std::function<void()> quick_connect;
+  // The DXCC (F8), IOTA (F9) and country (F10) windows for the last spot of
+  // the view on show.
+  std::function<void(const std::string& prefix, int band_mhz)> open_dxcc_window;
+  std::function<void(int iota_index)> open_iota_window;
+  std::function<void(const std::string& prefix)> open_country_window;
+};
+
+// What the windows called up for a spot need of the last spot of a view;
+// spot processing sets it with the info line.
+struct LastSpot {
+  std::string prefix;
+  int band_mhz = 0;
+  int iota_index = 0;  // 0: no IOTA reference
 };
 
 struct MainWindowServices {
@@ -108,10 +121,21 @@ class MainWindowController final : public TerminalHooks {
   // The info line of the last spot of a window (spot processing), shown in
   // the fourth panel while that window is on show.
   void SetInfoLine(WindowId window, std::string text);
+  void SetLastSpot(WindowId window, LastSpot spot) {
+    m_lastSpots[static_cast<std::size_t>(window)] = std::move(spot);
+  }
+  const LastSpot& last_spot(WindowId window) const { return m_lastSpots[static_cast<std::size_t>(window)]; }
+  // D&XCC (F8), &IOTA (F9) and &Country (F10) of the menu.
+  void DxccMenuClick();
+  void IotaMenuClick();
+  void CountryMenuClick();
+
   // The third panel: "SFI=" and the latest solar flux (SfiStatusText).
   void ShowSolarFlux(const std::string& text);
   // The label for the terminal on view, after a link connected or dropped.
   void UpdateConnectionLabel();
+  // The links' own label text (LabelConn) for the terminal on view.
+  void ShowConnectionLabel(std::string text);
 
   // TerminalHooks.
   void WriteCapture(int terminal, std::string_view line) override;
@@ -128,7 +152,6 @@ class MainWindowController final : public TerminalHooks {
 
  private:
   bool Shows(char view, int terminal) const;
-  void ShowConnectionLabel(std::string text);
   std::string ConnectionLabelFor(int terminal) const;
   void CaptureStopped(int terminal, const std::string& path);
   void ShowInfoLineOfView();
@@ -145,6 +168,7 @@ class MainWindowController final : public TerminalHooks {
   bool m_laidOut = false;
   MainLayout m_layout;
   std::array<std::string, kWindowCount> m_infoLines;
+  std::array<LastSpot, kWindowCount> m_lastSpots;
   std::string m_connectionLabel;
 };
 

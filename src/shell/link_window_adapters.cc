@@ -1,0 +1,33 @@
+#include "shell/link_window_adapters.h"
+
+namespace brilox {
+
+int WindowLinkPresenter::ShownTerminal() const {
+  return m_controller.run_mode() == 'M' ? m_controller.active_terminal() : 0;
+}
+
+void WindowLinkPresenter::AppendTerminalLine(int terminal, const std::string& text) {
+  if (terminal < 1 || terminal > kTerminalCount) return;
+  LineStore& store = m_windows.Terminal(terminal);
+  store.AppendLine(text);
+  store.TrimToLimit();
+}
+
+// The packet links check the room themselves; a lone CR always fits.
+void LinksTerminalSender::SendToTnc(const std::string& text, TncRoomCheck) {
+  if (m_packetLinks != nullptr) m_packetLinks->SendToTnc(text);
+}
+
+// The AGW data frame belongs to the AGW link, which comes later.
+void LinksTerminalSender::SendAgwData(const std::string&) {}
+
+void LinksTerminalSender::TraiteCommandeAGW(const std::string& line) {
+  if (m_packetLinks != nullptr) m_packetLinks->TraiteCommandeAGW(line);
+}
+
+void IntakeCharacterSink::TraiteCharRecu(int terminal, char ch, bool flush_request) {
+  if (flush_request) m_intake.SetFlushRequest(terminal);
+  m_intake.TraiteCharRecu(terminal, ch);
+}
+
+}  // namespace brilox
