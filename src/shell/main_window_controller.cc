@@ -208,6 +208,22 @@ void MainWindowController::ClearBuf1Click() {
   (void)m_services.window_files.ClearWindow(window, m_services.windows.Get(window));
 }
 
+void MainWindowController::DxccMenuClick() {
+  const LastSpot& spot = last_spot(CurrentWindow());
+  if (m_services.seams.open_dxcc_window) m_services.seams.open_dxcc_window(spot.prefix, spot.band_mhz);
+}
+
+// The IOTA window follows the alarm view when it is on show, else the DX view.
+void MainWindowController::IotaMenuClick() {
+  const WindowId source = run_mode() == 'A' ? WindowId::kAlarm : WindowId::kDx;
+  if (m_services.seams.open_iota_window) m_services.seams.open_iota_window(last_spot(source).iota_index);
+}
+
+void MainWindowController::CountryMenuClick() {
+  if (m_services.seams.open_country_window)
+    m_services.seams.open_country_window(last_spot(CurrentWindow()).prefix);
+}
+
 void MainWindowController::Send1Click() {
   if (m_services.seams.send_text_file) m_services.seams.send_text_file(m_activeTerminal);
 }

@@ -132,9 +132,16 @@ void MainWindow::BuildMenus() {
         ->setShortcut(
             QKeySequence(Qt::SHIFT | Qt::CTRL | static_cast<Qt::Key>(Qt::Key_F1 + static_cast<int>(i))));
   }
-  Disabled(bar->addAction(QStringLiteral("D&XCC")))->setShortcut(QKeySequence(Qt::Key_F8));
-  Disabled(bar->addAction(QStringLiteral("&IOTA")))->setShortcut(QKeySequence(Qt::Key_F9));
-  Disabled(bar->addAction(text(kTextCountryMenu)))->setShortcut(QKeySequence(Qt::Key_F10));
+  QAction* dxcc = bar->addAction(QStringLiteral("D&XCC"), this, [this] { controller().DxccMenuClick(); });
+  dxcc->setShortcut(QKeySequence(Qt::Key_F8));
+  dxcc->setEnabled(static_cast<bool>(m_deps.seams.open_dxcc_window));
+  QAction* iota = bar->addAction(QStringLiteral("&IOTA"), this, [this] { controller().IotaMenuClick(); });
+  iota->setShortcut(QKeySequence(Qt::Key_F9));
+  iota->setEnabled(static_cast<bool>(m_deps.seams.open_iota_window));
+  QAction* country =
+      bar->addAction(text(kTextCountryMenu), this, [this] { controller().CountryMenuClick(); });
+  country->setShortcut(QKeySequence(Qt::Key_F10));
+  country->setEnabled(static_cast<bool>(m_deps.seams.open_country_window));
 
   QMenu* window = bar->addMenu(text(kTextWindowMenu));
   auto* items = new QActionGroup(this);
