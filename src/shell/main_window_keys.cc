@@ -11,6 +11,7 @@ namespace {
 constexpr char kCtrlC = 3;
 constexpr char kCtrlN = 14;
 constexpr char kCtrlT = 20;
+constexpr char kCtrlV = 22;
 constexpr char kCtrlZ = 26;
 constexpr char kEnter = 13;
 
@@ -183,6 +184,9 @@ FormKeyPressOutcome MainWindowController::FormKeyPress(char ch, bool ctrl_held) 
   line.caret = line.text.size();
   m_view.SetCommandLine(n, line);
   m_view.SetFocus(FocusTarget::CommandLine(n));
+  // Ctrl+C and Ctrl+V stay with the window (copying a row), they type
+  // nothing.
+  if (ch == kCtrlC || ch == kCtrlV) return FormKeyPressOutcome::kPassOn;
   return FormKeyPressOutcome::kRedirect;
 }
 

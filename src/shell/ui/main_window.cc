@@ -305,7 +305,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     controller().FormResize(m_desk->width(), m_desk->height());
     return false;
   }
-  if (event->type() == QEvent::KeyPress) return HandleKey(watched, static_cast<QKeyEvent*>(event));
+  // The desk is watched for its size only: a key that a grid left unused
+  // climbs to it and must not be handled twice.
+  if (event->type() == QEvent::KeyPress && watched != m_desk) {
+    return HandleKey(watched, static_cast<QKeyEvent*>(event));
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -153,6 +153,36 @@ TEST_F(MainWindowTest, TypingInTheTerminalWindowLandsInItsCommandLine) {
   EXPECT_EQ(sender.sent[0], (testing::RecordingTerminalSender::Sent{"telnet", 2, "SH/WWV\r"}));
 }
 
+TEST_F(MainWindowTest, CtrlCInTheTerminalWindowCopiesItsRowAndTypesNothing) {
+  Open();
+  LineStore& t1 = Store(WindowId::kTerminal1);
+  t1.AppendLine("login: ");
+  t1.AppendLine("DX de K1ABC:     14025.0  F6ABC        cq              1200Z");
+  Settle();
+  LineGridView* grid = Grid(WindowId::kTerminal1);
+  grid->setFocus();
+  grid->setCurrentIndex(grid->model()->index(1, 0));
+  QApplication::clipboard()->clear();
+  ASSERT_EQ(QApplication::focusWidget(), grid);
+  QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(),
+            QStringLiteral("DX de K1ABC:     14025.0  F6ABC        cq              1200Z"));
+  EXPECT_EQ(CommandLineText(1), "");
+  EXPECT_EQ(QApplication::focusWidget(), CommandLine(1));
+}
+
+TEST_F(MainWindowTest, AKeyTheGridLeavesIsHandledOnce) {
+  std::vector<std::string> calls;
+  MainWindowSeams seams;
+  seams.send_shortcut = [&](int n, int k) {
+    calls.push_back(std::to_string(k) + " on " + std::to_string(n));
+  };
+  Open(seams);
+  window->viewButton(WindowId::kDx)->trigger();
+  QTest::keyClick(Grid(WindowId::kDx), Qt::Key_F4, Qt::ShiftModifier);
+  EXPECT_EQ(calls, (std::vector<std::string>{"4 on 1"}));
+}
+
 TEST_F(MainWindowTest, ScrollKeysMoveTheGridAndHoldIt) {
   Open();
   window->viewButton(WindowId::kDx)->trigger();
