@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "links/link_seams.h"
+#include "spots/terminal_count.h"
 
 namespace brilox {
 
@@ -46,7 +47,6 @@ class ReceiveBuffer {
   std::size_t m_dropped = 0;
 };
 
-inline constexpr int kTerminalCount = 4;
 using ReceiveBuffers = std::array<ReceiveBuffer, kTerminalCount>;
 
 // Called on a terminal's waiting bytes before they are handed over (the

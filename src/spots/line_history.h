@@ -11,11 +11,12 @@
 #include <string>
 #include <string_view>
 
+#include "spots/terminal_count.h"
+
 namespace brilox {
 
 inline constexpr std::size_t kHistoryDepth = 20;
 inline constexpr std::size_t kHistoryTextWidth = 60;
-inline constexpr int kTerminalCount = 4;
 
 // The text by which a line is compared with its predecessors, by line class:
 // DX spots (1-2) and announcements (5-7) their short line, propagation

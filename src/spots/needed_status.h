@@ -12,6 +12,7 @@
 
 #include "awards/dxcc_table.h"
 #include "shell/settings/settings.h"
+#include "spots/country_table.h"  // kNoEntityPrefix
 #include "spots/spot_record.h"
 
 namespace brilox {
@@ -29,9 +30,6 @@ inline constexpr int kLevelSeekedCall = 5;
 inline constexpr int kLotwAlarmPaperFirst = 0;
 inline constexpr int kLotwAlarmSamePriority = 1;
 inline constexpr int kLotwAlarmLotwOnly = 2;
-
-// The prefix `DeterminePays` gives a call that is in no entity.
-inline constexpr std::string_view kNoEntityPrefix = "9999";
 
 struct NeededStatusInput {
   std::string dx_call;        // blank-padded to 12, as decoded

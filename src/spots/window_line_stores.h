@@ -9,12 +9,12 @@
 #include "shell/settings/settings.h"
 #include "spots/line_store.h"
 #include "spots/row_colours.h"
+#include "spots/terminal_count.h"
 
 namespace brilox {
 
 enum class WindowId { kTerminal1, kTerminal2, kTerminal3, kTerminal4, kDx, kAlarm, kLotw };
 inline constexpr int kWindowCount = 7;
-inline constexpr int kTerminalCount = 4;
 
 constexpr WindowId TerminalWindow(int terminal) { return static_cast<WindowId>(terminal - 1); }
 
