@@ -124,8 +124,8 @@ struct PipelineRig {
     PipelineTables tables;
     tables.countries = CountryTable::Parse(ReadTestData("country/small_country.dat"));
     tables.dxcc = std::move(dxcc);
-    pipeline = std::make_unique<SpotPipeline>(fs, clock, kDataFolder, std::move(settings), std::move(tables),
-                                              PipelineChecks{&lotw, &iota});
+    pipeline = std::make_unique<SpotPipeline>(files, clock, kDataFolder, std::move(settings),
+                                              std::move(tables), PipelineChecks{&lotw, &iota});
     pipeline->processing().SetEvents(&events);
     pipeline->processing().SetInactivityReset(
         [this](int terminal) { inactivity_resets.push_back(terminal); });
@@ -164,6 +164,7 @@ struct PipelineRig {
   SpotProcessing& Processing() { return pipeline->processing(); }
 
   MemoryFileSystem fs;
+  FaultInjectingFileSystem files{fs};  // what the pipeline writes through
   FakeClock clock;
   ListedLotwUsers lotw;
   OneIotaReference iota;
