@@ -33,9 +33,9 @@ LineTexts BuildLineTexts(const LineInProgress& line, const Settings& settings, c
       } else {
         LigneFichDX_clusse(text, settings, clock, spot);
       }
-      return {spot.LogLine, {}, {}};
+      return {};
     case LineClass::kDxFrame:
-      return {spot.LogLine, {}, {}};
+      return {};
     case LineClass::kWwvBell:
     case LineClass::kWwv:
       return FromBulletin(LigneFichWWV(text, utc), spot);

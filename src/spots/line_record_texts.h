@@ -16,7 +16,7 @@
 namespace brilox {
 
 struct LineTexts {
-  std::string record_text;  // the log record of the line's category
+  std::string record_text;  // the log record of a bulletin or message (a spot's is its LogLine)
   std::string message;      // announcements: the text after the sender, for the bad-word test
   std::string solar_flux;   // bulletins: the "SFI=" status text; empty otherwise
 };

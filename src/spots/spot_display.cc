@@ -25,7 +25,8 @@ bool TerminalRowIsThisLine(LineClass line_class) {
 }  // namespace
 
 void SpotProcessing::ShowLine(LineClass line_class, std::string_view decode_line, Outcome& outcome) {
-  std::string text(decode_line);
+  std::string& text = outcome.shown_text;
+  text.assign(decode_line);
   if (m_spot.LotwUser) text += LotwMark(m_spot);
   const std::int32_t wrap_tag = WrapTagForClass(line_class);
 
@@ -42,7 +43,6 @@ void SpotProcessing::ShowLine(LineClass line_class, std::string_view decode_line
     AppendTo(WindowId::kAlarm, text, wrap_tag);
     outcome.shown_alarm = true;
   }
-  outcome.shown_text = std::move(text);
 }
 
 // A window the operator scrolled back follows again once the view is near

@@ -26,13 +26,22 @@ class BusyGuard {
 
 // The record as a new line finds it: both levels 1, and the labels of the
 // previous spot (the needed status keeps them when an entity has no row).
-SpotRecord FreshSpot(const SpotRecord& previous) {
-  SpotRecord fresh;
-  fresh.Level = kLevelNothingNeeded;
-  fresh.LotwLevel = kLevelNothingNeeded;
-  fresh.AlarmLabel = previous.AlarmLabel;
-  fresh.LotwLabel = previous.LotwLabel;
-  return fresh;
+// Cleared in place, so that the texts keep their memory from line to line.
+void ResetSpot(SpotRecord& spot) {
+  spot.EntityKey.clear();
+  spot.EntityName.clear();
+  spot.WazZone = 0;
+  spot.EntityLat = spot.EntityLong = 0.0;
+  for (std::string* text : {&spot.Spotter, &spot.FreqText, &spot.DXCall, &spot.Comment, &spot.SpotTime,
+                            &spot.LogLine, &spot.ShortLine, &spot.EntityPrefix, &spot.SpotIotaText}) {
+    text->clear();
+  }
+  spot.TimeOK = spot.BandOK = spot.ModeOK = spot.ZoneOK = spot.NotSelfSpot = false;
+  spot.BandKey = 0;
+  spot.Mode = 'N';
+  spot.Level = kLevelNothingNeeded;
+  spot.LotwLevel = kLevelNothingNeeded;
+  spot.LotwUser = spot.LotwUncertain = false;
 }
 
 }  // namespace
@@ -48,8 +57,9 @@ SpotProcessing::SpotProcessing(const SpotProcessingServices& services)
       m_lotw(services.lotw),
       m_iota(services.iota),
       m_zoneLookup(services.countries, services.settings),
-      m_checks(services.settings, m_zoneLookup),
-      m_spot(FreshSpot(SpotRecord())) {}
+      m_checks(services.settings, m_zoneLookup) {
+  ResetSpot(m_spot);
+}
 
 void SpotProcessing::DecodeDX(int terminal, LineInProgress& line) {
   (void)terminal;
@@ -147,7 +157,7 @@ void SpotProcessing::Report(int terminal, LineClass line_class, std::string_view
 // characters); what is left is the record, the test-spot flag and a frame
 // bulletin that was never used.
 void SpotProcessing::ResetLine() {
-  m_spot = FreshSpot(m_spot);
+  ResetSpot(m_spot);
   m_testSpot = false;
   m_frameBulletin.reset();
 }

@@ -58,14 +58,17 @@ bool SpotProcessing::ResolveAndRate(int terminal, bool new_for_display) {
   const GreatCirclePath path =
       ComputePath(StationPosition(m_settings), {m_spot.EntityLat, m_spot.EntityLong});
   memory.band_key = m_spot.BandKey;
-  const ViewStatus status{BuildSpotInfoLine(m_spot.EntityPrefix, m_spot.EntityName, path.PathAzimuth,
-                                            path.PathKm, m_spot.WazZone, DegreeSign(m_settings.Language)),
-                          memory.prefix, memory.key, memory.band_key};
+  // Built in the terminal's own status, whose texts keep their memory.
+  ViewStatus& status = m_status.Terminal(terminal);
+  status.text = BuildSpotInfoLine(m_spot.EntityPrefix, m_spot.EntityName, path.PathAzimuth, path.PathKm,
+                                  m_spot.WazZone, DegreeSign(m_settings.Language));
+  status.prefix = memory.prefix;
+  status.key = memory.key;
+  status.band_key = memory.band_key;
   if (new_for_display) {
     m_status.dx = status;
     if (m_spot.LotwUser) m_status.lotw = status;
   }
-  m_status.Terminal(terminal) = status;
   if (m_spot.Level > kLevelNothingNeeded || m_spot.LotwLevel > kLevelNothingNeeded) m_status.alarm = status;
   const bool capturing = m_capturing && m_capturing(terminal);
   if (!capturing && m_events != nullptr) m_events->StatusLineChanged();
