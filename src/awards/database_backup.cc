@@ -20,7 +20,7 @@ Status CopyInto(FileSystem& fs, const std::string& data_folder, const std::strin
 }  // namespace
 
 Status BackupDatabases(FileSystem& fs, const std::string& data_folder, const std::string& destination_folder,
-                       MessageBox& box, const LanguageTexts& texts) {
+                       MessageBox& box, const LanguageTextTable& texts) {
   for (const char* name : {kDxccFileName, kIotaDatabaseFileName}) {
     Status copied = CopyInto(fs, data_folder, destination_folder, name);
     if (!copied.ok()) {

@@ -7,7 +7,7 @@
 
 #include "platform/file_system.h"
 #include "platform/message_box.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 
 namespace brilox {
 
@@ -17,6 +17,6 @@ namespace brilox {
 // cause) and ends the action; only when both copies are complete does the
 // operator hear that the backup is done.
 Status BackupDatabases(FileSystem& fs, const std::string& data_folder, const std::string& destination_folder,
-                       MessageBox& box, const LanguageTexts& texts);
+                       MessageBox& box, const LanguageTextTable& texts);
 
 }  // namespace brilox

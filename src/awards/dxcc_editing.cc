@@ -16,7 +16,7 @@ constexpr char kResetLotwQuestion[] =
 
 }  // namespace
 
-DxccEditOutcome AddCountry(DxccTable& table, int position, MessageBox& box, const LanguageTexts& texts) {
+DxccEditOutcome AddCountry(DxccTable& table, int position, MessageBox& box, const LanguageTextTable& texts) {
   if (table.HasRowWithBlankPrefix()) return DxccEditOutcome::kUnchanged;
   position = std::clamp(position, 1, table.count() + 1);
   const Status inserted = table.InsertRow(position, TemplateDxccEntry());
@@ -27,7 +27,7 @@ DxccEditOutcome AddCountry(DxccTable& table, int position, MessageBox& box, cons
   return DxccEditOutcome::kChanged;
 }
 
-DxccEditOutcome DelCountry(DxccTable& table, int position, MessageBox& box, const LanguageTexts& texts) {
+DxccEditOutcome DelCountry(DxccTable& table, int position, MessageBox& box, const LanguageTextTable& texts) {
   if (position < 1 || position > table.count()) return DxccEditOutcome::kUnchanged;
   const MessageAnswer answer = box.Show(MessageKind::kQuestion, texts.Get(kTextQuestionCaption),
                                         texts.Get(kTextConfirmDeleteEntity), MessageButtons::kOkCancel);
@@ -36,7 +36,7 @@ DxccEditOutcome DelCountry(DxccTable& table, int position, MessageBox& box, cons
   return DxccEditOutcome::kChanged;
 }
 
-DxccEditOutcome ResetDxccView(DxccTable& table, DxccCredit view, MessageBox& box, const LanguageTexts& texts) {
+DxccEditOutcome ResetDxccView(DxccTable& table, DxccCredit view, MessageBox& box, const LanguageTextTable& texts) {
   // No is the safe answer: anything but Yes keeps the database.
   const MessageAnswer answer =
       box.Show(MessageKind::kWarning, texts.Get(kTextWarningCaption),

@@ -6,7 +6,7 @@
 
 #include "awards/dxcc_table.h"
 #include "platform/message_box.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 
 namespace brilox {
 
@@ -16,14 +16,14 @@ enum class DxccEditOutcome { kChanged, kUnchanged };
 // the window then opens the prefix cell for typing).  Does nothing while an
 // added row is still without a prefix.  A full table refuses the row with a
 // warning and changes nothing.
-DxccEditOutcome AddCountry(DxccTable& table, int position, MessageBox& box, const LanguageTexts& texts);
+DxccEditOutcome AddCountry(DxccTable& table, int position, MessageBox& box, const LanguageTextTable& texts);
 
 // `DelCountry`: removes row `position` once the operator confirms.
-DxccEditOutcome DelCountry(DxccTable& table, int position, MessageBox& box, const LanguageTexts& texts);
+DxccEditOutcome DelCountry(DxccTable& table, int position, MessageBox& box, const LanguageTextTable& texts);
 
 // `ButtonDXCCresetClick`: after the operator confirms with Yes, sets the 16
 // states of the view's kind to "-" in every row and marks the cells changed.
 // The file changes only at the next save.
-DxccEditOutcome ResetDxccView(DxccTable& table, DxccCredit view, MessageBox& box, const LanguageTexts& texts);
+DxccEditOutcome ResetDxccView(DxccTable& table, DxccCredit view, MessageBox& box, const LanguageTextTable& texts);
 
 }  // namespace brilox

@@ -124,3 +124,14 @@ Status CheckDxccPrefixes(DxccTable& table, const std::vector<std::string>& entit
 }
 
 }  // namespace brilox
+
+namespace brilox {
+
+Status CheckDxccPrefixes(DxccTable& table, const CountryTable& countries, const DxccCheckContext& context) {
+  std::vector<std::string> prefixes;
+  prefixes.reserve(countries.CountryCount());
+  for (const CountryEntry& entry : countries.entries()) prefixes.push_back(entry.main_prefix);
+  return CheckDxccPrefixes(table, prefixes, context);
+}
+
+}  // namespace brilox

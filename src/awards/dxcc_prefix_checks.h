@@ -10,7 +10,8 @@
 #include "awards/dxcc_table.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
+#include "spots/country_table.h"
 
 namespace brilox {
 
@@ -19,7 +20,7 @@ struct DxccCheckContext {
   FileSystem& fs;
   std::string data_folder;
   MessageBox& box;
-  const LanguageTexts& texts;
+  const LanguageTextTable& texts;
 };
 
 // `MigrateAntilles`: with rows "PJ2 " and "PJ7 " and none of "PJ2X", "PJ4 ",
@@ -38,5 +39,7 @@ Status MigrateAntilles(DxccTable& table, const DxccCheckContext& context);
 // not made: that row is reported as missing instead.
 Status CheckDxccPrefixes(DxccTable& table, const std::vector<std::string>& entity_prefixes,
                          const DxccCheckContext& context);
+// The same against the main prefixes of the loaded country table.
+Status CheckDxccPrefixes(DxccTable& table, const CountryTable& countries, const DxccCheckContext& context);
 
 }  // namespace brilox

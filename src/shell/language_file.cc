@@ -91,8 +91,8 @@ Result<std::string> LanguageFileReader::ReadNextText() {
   return StripTextLine(line);
 }
 
-Result<LanguageTexts> ParseLanguageTexts(std::string_view content) {
-  LanguageTexts texts;
+Result<LanguageTextTable> ParseLanguageTexts(std::string_view content) {
+  LanguageTextTable texts;
   LanguageFileReader reader(content);
   for (int position = 1; position <= kLanguageTextCount; ++position) {
     Result<std::string> text = reader.ReadNextText();
@@ -125,7 +125,7 @@ Result<LoadedLanguage> LoadLanguageFile(FileSystem& fs, const std::string& progr
   if (content->find('\0') != std::string::npos) {
     return StartFailure(ErrorKind::kCorrupt, "Language file " + name + " is not a text file");
   }
-  Result<LanguageTexts> texts = ParseLanguageTexts(*content);
+  Result<LanguageTextTable> texts = ParseLanguageTexts(*content);
   if (!texts.ok()) return texts.status();
   return LoadedLanguage{std::move(texts).value(), name};
 }

@@ -19,7 +19,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/result.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 #include "shell/settings/settings_language.h"  // LanguageFileName
 
 namespace brilox {
@@ -53,10 +53,10 @@ class LanguageFileReader {
 };
 
 // Reads the 371 texts of `content` into a fresh table.
-Result<LanguageTexts> ParseLanguageTexts(std::string_view content);
+Result<LanguageTextTable> ParseLanguageTexts(std::string_view content);
 
 struct LoadedLanguage {
-  LanguageTexts texts;
+  LanguageTextTable texts;
   std::string file_name;  // the file actually read, "BRLMSG85.ENU"
 };
 

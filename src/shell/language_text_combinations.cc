@@ -31,7 +31,7 @@ std::string CentreHeading(std::string_view text, int width) {
   return centred;
 }
 
-const std::string& MessageCaption(const LanguageTexts& texts, MessageKind kind) {
+const std::string& MessageCaption(const LanguageTextTable& texts, MessageKind kind) {
   switch (kind) {
     case MessageKind::kWarning:
       return texts.Get(kTextWarningCaption);
@@ -45,11 +45,11 @@ const std::string& MessageCaption(const LanguageTexts& texts, MessageKind kind) 
   return texts.Get(kTextErrorCaption);
 }
 
-std::string TerminalMenuCaption(const LanguageTexts& texts, int terminal) {
+std::string TerminalMenuCaption(const LanguageTextTable& texts, int terminal) {
   return texts.Get(kTextMonitor) + " " + std::to_string(terminal);
 }
 
-std::vector<std::string> StartViewChoices(const LanguageTexts& texts) {
+std::vector<std::string> StartViewChoices(const LanguageTextTable& texts) {
   std::vector<std::string> choices;
   for (int terminal = 1; terminal <= 4; ++terminal) {
     choices.push_back(texts.Get(kTextMonitor) + " (" + std::to_string(terminal) + ")");
@@ -76,7 +76,7 @@ std::string ReplaceFirstIgnoringCase(std::string_view text, std::string_view wor
   return std::string(text);
 }
 
-std::string InternetUpdateCaption(const LanguageTexts& texts, InternetUpdate update) {
+std::string InternetUpdateCaption(const LanguageTextTable& texts, InternetUpdate update) {
   const std::string& lotw = texts.Get(kTextUpdateLotwFromInternet);
   switch (update) {
     case InternetUpdate::kLotw:
@@ -91,7 +91,7 @@ std::string InternetUpdateCaption(const LanguageTexts& texts, InternetUpdate upd
   return ReplaceFirstIgnoringCase(lotw, "LOTW", "TELNET");
 }
 
-std::string LogTitle(const LanguageTexts& texts, TrafficLog log) {
+std::string LogTitle(const LanguageTextTable& texts, TrafficLog log) {
   const std::string& dx = texts.Get(kTextSearchDxLogTitle);
   switch (log) {
     case TrafficLog::kDx:
@@ -106,11 +106,11 @@ std::string LogTitle(const LanguageTexts& texts, TrafficLog log) {
   return ReplaceFirstIgnoringCase(dx, "DX", "TALK");
 }
 
-std::string ClearLotwWindowQuestion(const LanguageTexts& texts) {
+std::string ClearLotwWindowQuestion(const LanguageTextTable& texts) {
   return ReplaceFirstIgnoringCase(texts.Get(kTextConfirmClearDx), "DX", "LOTW");
 }
 
-std::string ColourListEntry(const LanguageTexts& texts, int entry) {
+std::string ColourListEntry(const LanguageTextTable& texts, int entry) {
   assert(entry >= 1 && entry <= 34);
   if (entry <= 4) return texts.Get(kTextColourTerminal) + " " + std::to_string(entry);
   if (entry >= 11 && entry <= 13) {
@@ -121,15 +121,15 @@ std::string ColourListEntry(const LanguageTexts& texts, int entry) {
   return texts.Get(static_cast<LanguageTextId>(position));
 }
 
-std::string PasswordLabel(const LanguageTexts& texts, int number) {
+std::string PasswordLabel(const LanguageTextTable& texts, int number) {
   return texts.Get(kTextPassword) + " " + std::to_string(number);
 }
 
-std::string ShortcutKeyLabel(const LanguageTexts& texts, int number) {
+std::string ShortcutKeyLabel(const LanguageTextTable& texts, int number) {
   return texts.Get(kTextShift) + "-F" + std::to_string(number);
 }
 
-std::string TerminalFontSampleStart(const LanguageTexts& texts) {
+std::string TerminalFontSampleStart(const LanguageTextTable& texts) {
   return texts.Get(kTextMonitor) + " + DX + " + texts.Get(kTextAlarm);
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 
 namespace brilox {
 
@@ -20,35 +20,35 @@ std::string PadHeadingLeft(std::string_view text, int width);   // blanks on the
 std::string CentreHeading(std::string_view text, int width);
 
 // The caption of a message box of that kind.
-const std::string& MessageCaption(const LanguageTexts& texts, MessageKind kind);
+const std::string& MessageCaption(const LanguageTextTable& texts, MessageKind kind);
 
 // "Monitor 1" .. "Monitor 4": the Window menu items of the terminals.
-std::string TerminalMenuCaption(const LanguageTexts& texts, int terminal);
+std::string TerminalMenuCaption(const LanguageTextTable& texts, int terminal);
 // The seven start views: Monitor (1) .. (4), "DX", Alarm, "LOTW".
-std::vector<std::string> StartViewChoices(const LanguageTexts& texts);
+std::vector<std::string> StartViewChoices(const LanguageTextTable& texts);
 
 enum class InternetUpdate { kLotw, kIota, kCountry, kTelnet };
 // The LoTW update caption with its first "LOTW" (any case) replaced.
-std::string InternetUpdateCaption(const LanguageTexts& texts, InternetUpdate update);
+std::string InternetUpdateCaption(const LanguageTextTable& texts, InternetUpdate update);
 
 enum class TrafficLog { kDx, kAnnouncements, kChat, kTalk };
 // The DX log title with its first "DX" (any case) replaced by ANN, CHAT, TALK.
-std::string LogTitle(const LanguageTexts& texts, TrafficLog log);
+std::string LogTitle(const LanguageTextTable& texts, TrafficLog log);
 
 // The clear-window question of the LoTW window: the DX question with its
 // first "DX" replaced by "LOTW".
-std::string ClearLotwWindowQuestion(const LanguageTexts& texts);
+std::string ClearLotwWindowQuestion(const LanguageTextTable& texts);
 
 // Entry 1..34 of the options colour list.
-std::string ColourListEntry(const LanguageTexts& texts, int entry);
+std::string ColourListEntry(const LanguageTextTable& texts, int entry);
 
 // "Password 1", "Password 2".
-std::string PasswordLabel(const LanguageTexts& texts, int number);
+std::string PasswordLabel(const LanguageTextTable& texts, int number);
 // "Shift-F1" .. "Shift-F9".
-std::string ShortcutKeyLabel(const LanguageTexts& texts, int number);
+std::string ShortcutKeyLabel(const LanguageTextTable& texts, int number);
 
 // The start of the terminal font sample: Monitor + " + DX + " + Alarm.
-std::string TerminalFontSampleStart(const LanguageTexts& texts);
+std::string TerminalFontSampleStart(const LanguageTextTable& texts);
 
 // Replaces the first occurrence of `word` in `text`, letters compared without
 // regard to case.

@@ -18,7 +18,7 @@ class BackupTest : public ::testing::Test {
   }
   MemoryFileSystem fs;
   RecordingMessageBox box;
-  LanguageTexts texts = testing::NamedTexts();
+  LanguageTextTable texts = testing::NamedTexts();
 };
 
 TEST_F(BackupTest, CopiesBothFilesAndSaysSo) {

@@ -17,7 +17,7 @@ class DxccPrefixChecksTest : public ::testing::Test {
  protected:
   MemoryFileSystem fs;
   RecordingMessageBox box;
-  LanguageTexts texts = testing::NamedTexts();
+  LanguageTextTable texts = testing::NamedTexts();
   DxccCheckContext context{fs, "data", box, texts};
   std::vector<std::string> country_prefixes{"DL", "E7", "E5", "F", "PJ2", "PJ4", "PJ5", "PJ7", "K"};
 };

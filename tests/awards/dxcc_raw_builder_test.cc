@@ -5,6 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "awards/dxcc_file.h"
+#include "awards/dxcc_prefix_checks.h"
+#include "awards/dxcc_store.h"
+#include "platform/memory_file_system.h"
+#include "spots/country_table.h"
+#include "support/test_paths.h"
 
 namespace brilox {
 namespace {
@@ -82,6 +87,39 @@ TEST(ReadEntityNames, TakesNameAndNumberFromThePipeTable) {
   ASSERT_EQ(names.size(), 2u);
   EXPECT_EQ(names[0], (std::pair<int, std::string>{246, "Order of Malta"}));
   EXPECT_EQ(names[1].first, 260);
+}
+
+// The shipped DXCC.RAW: one row per entity of the shipped COUNTRY2.DAT under
+// its main prefix, sorted, every state "-", and the start-up check finds
+// nothing to rename or report.
+TEST(ShippedDxccRaw, MatchesTheShippedCountryFile) {
+  FileSystem& disk = PosixFileSystem();
+  Result<CountryTable> countries = LoadCountryFile(disk, testing::ProgramDataPath("COUNTRY2.DAT"));
+  ASSERT_TRUE(countries.ok());
+  Result<std::string> raw = disk.ReadFile(testing::ProgramDataPath("DXCC.RAW"));
+  ASSERT_TRUE(raw.ok());
+  ASSERT_EQ(EncodeDxccFile(BuildDxccRaw(*disk.ReadFile(testing::ProgramDataPath("COUNTRY2.DAT")))->table), *raw)
+      << "data/DXCC.RAW is not what tools/make_dxcc_raw makes of data/COUNTRY2.DAT";
+
+  MemoryFileSystem fs;
+  ASSERT_TRUE(fs.WriteFile("data/DXCC.RAW", *raw).ok());
+  ASSERT_TRUE(OpenDxccFile(fs, "data").ok());
+  DxccTable table;
+  ASSERT_TRUE(LoadDxccTable(fs, "data", table).ok());
+  ASSERT_EQ(static_cast<std::size_t>(table.count()), countries->CountryCount());
+  for (int row = 1; row <= table.count(); ++row) {
+    const DxccEntry& entry = table.row(row);
+    if (row > 1) {
+      EXPECT_LT(table.row(row - 1).prefix, entry.prefix) << entry.prefix;
+    }
+    EXPECT_EQ(std::string(entry.paper.begin(), entry.paper.end()), std::string(16, '-')) << entry.prefix;
+    EXPECT_EQ(std::string(entry.lotw.begin(), entry.lotw.end()), std::string(16, '-')) << entry.prefix;
+    EXPECT_NE(entry.name, std::string(20, ' ')) << entry.prefix;
+  }
+  RecordingMessageBox box;
+  const LanguageTextTable texts;
+  ASSERT_TRUE(CheckDxccPrefixes(table, *countries, DxccCheckContext{fs, "data", box, texts}).ok());
+  EXPECT_TRUE(box.shown().empty()) << (box.shown().empty() ? "" : box.shown()[0].text);
 }
 
 }  // namespace

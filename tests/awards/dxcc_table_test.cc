@@ -67,7 +67,7 @@ TEST(DxccLookups, PrefixStartFindsTheShortestOnASortedTable) {
 
 TEST(AddCountry, InsertsOneUnfilledRowAtATime) {
   RecordingMessageBox box;
-  const LanguageTexts texts = NamedTexts();
+  const LanguageTextTable texts = NamedTexts();
   DxccTable table = TableOf({{"DL", "Germany"}, {"F", "France"}});
   EXPECT_EQ(AddCountry(table, 2, box, texts), DxccEditOutcome::kChanged);
   EXPECT_EQ(Prefixes(table), (std::vector<std::string>{"DL  ", "    ", "F   "}));
@@ -98,7 +98,7 @@ TEST(AddCountry, AFullTableRefusesTheRowWithAMessage) {
 }
 
 TEST(DelCountry, RemovesTheRowOnlyWhenConfirmed) {
-  const LanguageTexts texts = NamedTexts();
+  const LanguageTextTable texts = NamedTexts();
   for (MessageAnswer answer : {MessageAnswer::kCancel, MessageAnswer::kOk}) {
     RecordingMessageBox box;
     box.QueueAnswer(answer);
@@ -120,7 +120,7 @@ TEST(DelCountry, RemovesTheRowOnlyWhenConfirmed) {
 }
 
 TEST(ResetDxccView, ClearsOneKindOfCreditAfterYes) {
-  const LanguageTexts texts = NamedTexts();
+  const LanguageTextTable texts = NamedTexts();
   for (MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kCancel, MessageAnswer::kYes}) {
     RecordingMessageBox box;
     box.QueueAnswer(answer);

@@ -7,7 +7,7 @@
 
 #include "awards/dxcc_file.h"
 #include "awards/dxcc_table.h"
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 
 namespace brilox::testing {
 
@@ -32,8 +32,8 @@ inline DxccTable TableOf(std::initializer_list<std::pair<std::string_view, std::
 }
 
 // Texts that name what they are, so that tests can see which text was shown.
-inline LanguageTexts NamedTexts() {
-  LanguageTexts texts;
+inline LanguageTextTable NamedTexts() {
+  LanguageTextTable texts;
   texts.Set(kTextWarningCaption, "Warning");
   texts.Set(kTextInformationCaption, "Information");
   texts.Set(kTextQuestionCaption, "Question");

@@ -44,7 +44,7 @@ TEST(StripTextLine, DropsBraceCommentsAndTrailingBlanks) {
 
 TEST(ParseLanguageTexts, ReadsTheTextsInOrderSkippingComments) {
   std::string file = NumberedFile(371) + "extra line after the last text\r\n";
-  Result<LanguageTexts> texts = ParseLanguageTexts(file);
+  Result<LanguageTextTable> texts = ParseLanguageTexts(file);
   ASSERT_TRUE(texts.ok()) << texts.status().ToString();
   EXPECT_EQ(texts->Get(kTextFileMenu), "T1");
   EXPECT_EQ(texts->Get(kTextErrorCaption), "T36");
@@ -61,14 +61,14 @@ TEST(ParseLanguageTexts, TooFewTextsEndWithTheMissingLinesMessage) {
       {"empty_file", ""},
   };
   for (const Case& c : cases) {
-    Result<LanguageTexts> texts = ParseLanguageTexts(c.file);
+    Result<LanguageTextTable> texts = ParseLanguageTexts(c.file);
     ASSERT_FALSE(texts.ok()) << c.name;
     EXPECT_EQ(texts.status().context(), "Missing line(s) in the language file, can't start BRILOX") << c.name;
   }
 }
 
 TEST(ParseLanguageTexts, AnEmptyLastLineIsAnEmptyText) {
-  Result<LanguageTexts> texts = ParseLanguageTexts(NumberedFile(370) + "\r\n");
+  Result<LanguageTextTable> texts = ParseLanguageTexts(NumberedFile(370) + "\r\n");
   ASSERT_TRUE(texts.ok());
   EXPECT_EQ(texts->Get(kTextRegistryEditor5), "");
 }
@@ -77,14 +77,14 @@ TEST(ParseLanguageTexts, CutsTextsToTheirMaximumAndAcceptsBareLineFeeds) {
   std::string file;
   file += std::string(30, 'x') + "\n";  // text 1 keeps 20
   for (int i = 2; i <= 371; ++i) file += "t\n";
-  Result<LanguageTexts> texts = ParseLanguageTexts(file);
+  Result<LanguageTextTable> texts = ParseLanguageTexts(file);
   ASSERT_TRUE(texts.ok());
   EXPECT_EQ(texts->Get(kTextFileMenu), std::string(20, 'x'));
   EXPECT_EQ(texts->Get(kTextNorth), "t");
 }
 
-TEST(LanguageTexts, ErrorCaptionIsBuiltInUntilAFileIsRead) {
-  LanguageTexts texts;
+TEST(LanguageTextTable, ErrorCaptionIsBuiltInUntilAFileIsRead) {
+  LanguageTextTable texts;
   EXPECT_EQ(texts.Get(kTextErrorCaption), "Error");
   EXPECT_EQ(texts.Get(kTextWarningCaption), "");
 }

@@ -5,6 +5,7 @@
 
 #include "platform/memory_file_system.h"
 #include "shell/language_text_combinations.h"
+#include "shell/link_language_texts.h"
 
 namespace brilox {
 namespace {
@@ -52,7 +53,7 @@ TEST(HeadingPadding, PadsToOneLessThanTheWidth) {
 }
 
 TEST(TextCombinations, BuildCaptionsFromTheTexts) {
-  LanguageTexts texts;
+  LanguageTextTable texts;
   texts.Set(kTextMonitor, "Monitor");
   texts.Set(kTextAlarm, "Alarm");
   texts.Set(kTextUpdateLotwFromInternet, "Update Lotw DB (Internet)");
@@ -81,6 +82,17 @@ TEST(TextCombinations, BuildCaptionsFromTheTexts) {
   EXPECT_EQ(ColourListEntry(texts, 34), "Country confirmed");
   EXPECT_EQ(TerminalFontSampleStart(texts), "Monitor + DX + Alarm");
   EXPECT_EQ(MessageCaption(texts, MessageKind::kError), "Error");
+}
+
+TEST(LinkLanguageTexts, ServesTheLinksFromTheTable) {
+  LanguageTextTable table;
+  table.Set(kTextConnect, "Connect");
+  const LinkLanguageTexts texts(table);
+  const LanguageTexts& seam = texts;
+  EXPECT_EQ(seam.Text(41), "Connect");
+  EXPECT_EQ(seam.Text(36), "Error");
+  EXPECT_EQ(seam.Text(0), "");
+  EXPECT_EQ(seam.Text(372), "");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The positions of the language texts, named by what they say.  A language
 // file holds its texts in this order; windows and messages read the text
-// table (language_texts.h) by these names, never by bare numbers.  The
+// table (language_text_table.h) by these names, never by bare numbers.  The
 // bracketed figure is the most characters a text keeps.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "shell/settings/language_texts.h"
+#include "shell/settings/language_text_table.h"
 
 #include <cassert>
 #include <cstdint>
@@ -56,14 +56,14 @@ int LanguageTextMaxLength(LanguageTextId id) {
   return kMaxLengths[static_cast<std::size_t>(position - 1)];
 }
 
-LanguageTexts::LanguageTexts() { m_texts[Index(kTextErrorCaption)] = "Error"; }
+LanguageTextTable::LanguageTextTable() { m_texts[Index(kTextErrorCaption)] = "Error"; }
 
-void LanguageTexts::Set(LanguageTextId id, std::string_view text) {
+void LanguageTextTable::Set(LanguageTextId id, std::string_view text) {
   const auto limit = static_cast<std::size_t>(LanguageTextMaxLength(id));
   m_texts[Index(id)] = std::string(text.substr(0, limit));
 }
 
-std::size_t LanguageTexts::Index(LanguageTextId id) {
+std::size_t LanguageTextTable::Index(LanguageTextId id) {
   assert(static_cast<int>(id) >= 1 && static_cast<int>(id) <= kLanguageTextCount);
   return static_cast<std::size_t>(static_cast<int>(id) - 1);
 }

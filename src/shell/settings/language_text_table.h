@@ -18,12 +18,12 @@ inline constexpr int kLanguageTextCount = 371;
 // The most characters text `id` keeps; longer texts are cut to it.
 int LanguageTextMaxLength(LanguageTextId id);
 
-class LanguageTexts {
+class LanguageTextTable {
  public:
   // Every text empty, except the error caption, which reads "Error" until a
   // language file replaces it: start-up errors need a caption before any
   // file is read.
-  LanguageTexts();
+  LanguageTextTable();
 
   const std::string& Get(LanguageTextId id) const { return m_texts[Index(id)]; }
   // Stores `text` cut to the text's maximum length.

@@ -1,0 +1,26 @@
+// The loaders that the data-file checks hand each reference file to, bound to
+// the tables of the run.  Tables whose loaders are not built yet (IOTA, the
+// node directory, the LoTW users) are left out, so their steps do nothing.
+// Window thread.
+#pragma once
+
+#include "awards/dxcc_prefix_checks.h"
+#include "awards/dxcc_table.h"
+#include "shell/startup_data_checks.h"
+#include "spots/country_table.h"
+
+namespace brilox {
+
+// The process-wide tables that start-up fills; they outlive the loaders.
+struct ReferenceTables {
+  CountryTable& countries;
+  DxccTable& dxcc;
+};
+
+DataFileLoaders MakeDataFileLoaders(const ReferenceTables& tables);
+
+// The one check of the DXCC table against the country table's entities that
+// runs when the splash goes, after a complete start (CheckDxccPrefixes).
+Status CheckDxccAgainstCountries(const ReferenceTables& tables, const DxccCheckContext& context);
+
+}  // namespace brilox

@@ -1,0 +1,79 @@
+// The data checks with the real loaders: the country file and the DXCC
+// database reach their tables, and a damaged database stops the start before
+// an empty table could be saved over it.
+#include "shell/startup_loaders.h"
+
+#include <gtest/gtest.h>
+
+#include "awards/dxcc_file.h"
+#include "startup_test_support.h"
+
+namespace brilox {
+namespace {
+
+using namespace brilox::testing;
+
+std::string DxccRecordOf(std::string_view prefix, std::string_view name) {
+  return EncodeDxccRecord(TemplateDxccEntry(prefix, name));
+}
+
+class StartupLoadersTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AddMasterFiles(files, kData);
+    files.files()[InData("COUNTRY2.DAT")] =
+        "/ a comment\r\n#DL#DA#DB#\r\nDL Germany 28 14 -1.0 51.0 10.0 230\r\n#F#TM#\r\nF France 27 14 -1.0 "
+        "46.0 2.0 227\r\n";
+    files.files()[InData("DXCC.RAW")] = DxccRecordOf("DL", "Germany") + DxccRecordOf("F", "France");
+  }
+  StartupStatus Check() {
+    const DataCheckContext context{files, kProgram, kData, box, texts, loaders};
+    return CheckDataFiles(context, settings, state);
+  }
+
+  RefusingFileSystem files;
+  RecordingMessageBox box;
+  const LanguageTextTable texts = NumberedTexts();
+  CountryTable countries;
+  DxccTable dxcc;
+  DataFileLoaders loaders = MakeDataFileLoaders({countries, dxcc});
+  Settings settings;
+  DataFileState state;
+};
+
+TEST_F(StartupLoadersTest, FillTheCountryAndDxccTables) {
+  ASSERT_FALSE(Check().fatal());
+
+  ASSERT_EQ(countries.CountryCount(), 2u);
+  EXPECT_EQ(countries.PrefixByEntity(227), "F   ");
+  ASSERT_EQ(dxcc.count(), 2);
+  EXPECT_EQ(dxcc.row(1).prefix, "DL  ");
+  EXPECT_EQ(dxcc.row(2).name, PadText("France", 20));
+}
+
+TEST_F(StartupLoadersTest, ADamagedDxccDatabaseStopsTheStart) {
+  files.files()[InData("DXCC.RAW")] = DxccRecordOf("DL", "Germany") + "short";
+
+  const StartupStatus status = Check();
+
+  ASSERT_TRUE(status.fatal());
+  EXPECT_EQ(status.message().rfind("Unable to load DXCC.DAT (", 0), 0u) << status.message();
+  EXPECT_NE(status.message().find(", can't start BRILOX"), std::string::npos);
+  EXPECT_EQ(dxcc.count(), 0);
+  EXPECT_EQ(files.files().at(InData("DXCC.DAT")).size(), 49u) << "the operator's file is kept for repair";
+}
+
+TEST_F(StartupLoadersTest, TheSplashCheckFindsTheRowsNoEntityMatches) {
+  files.files()[InData("DXCC.RAW")] += DxccRecordOf("ZZ9", "Nowhere");
+  ASSERT_FALSE(Check().fatal());
+
+  const Status checked = CheckDxccAgainstCountries({countries, dxcc}, {files, kData, box, texts});
+
+  EXPECT_TRUE(checked.ok()) << checked.ToString();
+  ASSERT_EQ(box.shown().size(), 1u);
+  EXPECT_NE(box.shown()[0].text.find("ZZ9"), std::string::npos) << box.shown()[0].text;
+  EXPECT_EQ(box.shown()[0].text.find("DL"), std::string::npos) << "known entities are not reported";
+}
+
+}  // namespace
+}  // namespace brilox
