@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "awards/dxcc_store.h"
+#include "shell/startup_data_files.h"
 #include "spots/pipeline_tables.h"
 
 namespace brilox {
@@ -18,10 +19,9 @@ Status CopyFile(FileSystem& fs, const std::string& from, const std::string& to) 
   return WriteFileAtomic(fs, to, *bytes);
 }
 
-// COUNTRY2.DAT and the DXCC database, when `to` lacks them.  With
-// `with_database` an existing DXCC.DAT of `from` (an operator's data folder)
-// is copied; otherwise only the delivered DXCC.RAW, as start-up copies it.
-Status CopyMissingTables(FileSystem& fs, const std::string& from, const std::string& to, bool with_database,
+// COUNTRY2.DAT and the DXCC database (DXCC.DAT, else the delivered
+// DXCC.RAW), when `to` lacks them: what a replay reads, not the logs.
+Status CopyMissingTables(FileSystem& fs, const std::string& from, const std::string& to,
                          std::vector<std::string>& notes) {
   if (from.empty() || from == to) return Status::Ok();
   const std::string country_to = JoinPath(to, kCountryFileName);
@@ -32,7 +32,6 @@ Status CopyMissingTables(FileSystem& fs, const std::string& from, const std::str
   if (fs.Exists(JoinPath(to, kDxccFileName)) || fs.Exists(JoinPath(to, kDxccRawFileName)))
     return Status::Ok();
   for (const char* name : {kDxccFileName, kDxccRawFileName}) {
-    if (name == std::string(kDxccFileName) && !with_database) continue;
     if (!fs.Exists(JoinPath(from, name))) continue;
     if (Status s = CopyFile(fs, JoinPath(from, name), JoinPath(to, name)); !s.ok()) return s;
     notes.push_back(std::string("copied ") + name + " from " + from);
@@ -63,7 +62,7 @@ Result<ConsoleFolders> PrepareConsoleFolders(const ConsoleOptions& options, File
     Result<std::string> temporary = MakeTemporaryFolder(environment);
     if (!temporary.ok()) return temporary.status();
     folders.temporary_folder = folders.data_folder = *temporary;
-    if (Status s = CopyMissingTables(fs, source, folders.data_folder, true, folders.notes); !s.ok()) return s;
+    if (Status s = CopyMissingTables(fs, source, folders.data_folder, folders.notes); !s.ok()) return s;
     folders.notes.push_back("logging into the temporary folder " + folders.data_folder +
                             " (removed at the end)");
     return folders;
@@ -76,9 +75,12 @@ Result<ConsoleFolders> PrepareConsoleFolders(const ConsoleOptions& options, File
     if (!data.ok()) return data.status();
     folders.data_folder = *data;
   }
-  if (Status s = CopyMissingTables(fs, folders.program_folder, folders.data_folder, false, folders.notes);
-      !s.ok()) {
-    return s;
+  // The program's own start-up copy of the master files, for a data folder
+  // that a replay fills for the first time.
+  if (!folders.program_folder.empty() && !fs.Exists(JoinPath(folders.data_folder, kCountryFileName))) {
+    CopyMasterFiles(fs, folders.program_folder, folders.data_folder);
+    folders.notes.push_back("copied the master files of " + folders.program_folder + " into " +
+                            folders.data_folder);
   }
   return folders;
 }

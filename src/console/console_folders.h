@@ -7,8 +7,8 @@
 //                   tree or the operator's logs.
 //   --data-dir DIR  DIR, created when missing.
 //   neither         the program's own data folder.
-// A data folder that lacks COUNTRY2.DAT or the DXCC database gets the
-// program folder's master copies, as the program's start-up does.
+// A data folder without COUNTRY2.DAT gets the program folder's master files
+// copied in, by the program's own start-up copy.
 #pragma once
 
 #include <string>

@@ -87,7 +87,7 @@ void SpotProcessing::DecodeANN(int terminal, LineInProgress& line) {
 }
 
 void SpotProcessing::TraiteDX(int terminal, LineInProgress& line) {
-  BusyGuard busy(m_busy);
+  const BusyGuard guard(m_busy);
   const LineClass line_class = line.line_class;
   // A bulletin frame that lacks a field separator cannot be read; it is
   // dropped like a refused announcement frame.
