@@ -332,6 +332,34 @@ TEST_F(ConsoleReplay, TheSampleReplaysIntoATemporaryFolderAndLeavesTheDataFolder
   EXPECT_FALSE(std::filesystem::exists(folder)) << folder;
 }
 
+TEST(ConsoleFreshDataFolder, RatesWithTheShippedCountryFileAndDatabase) {
+  ScratchFolder scratch;
+  const std::string data = scratch.File("new-data");
+  const std::string trace = scratch.File("trace.tsv");
+  const ConsoleRun run = RunConsole(
+      scratch, "--data-dir " + Quoted(data) + " --colour never --trace " + Quoted(trace) + " " +
+                   Quoted(TestDataPath("cluster_traffic/cluster2mqtt_G4BFG-9_sample_cluster_output.txt")));
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  // The program folder's COUNTRY2.DAT and DXCC.RAW were copied, the database
+  // opened from DXCC.RAW; nothing is worked yet, so every entity is new.
+  EXPECT_TRUE(std::filesystem::exists(data + "/COUNTRY2.DAT"));
+  EXPECT_TRUE(std::filesystem::exists(data + "/DXCC.DAT"));
+  EXPECT_EQ(run.err.find("fresh DXCC database"), std::string::npos) << run.err;
+  std::string header;
+  int rated = 0;
+  for (const TraceRow& row : ReadTrace(trace, &header)) {
+    if (row[kClass] != "1" || !row.Shown()) continue;
+    ++rated;
+    if (row[kEntityPrefix] == "9999") continue;
+    EXPECT_EQ(row[kTag], row[kLevel]);
+    // A new entity on CW or phone; data modes (FT8, FT4) raise no alarm by default.
+    if (row[kMode] != "R") {
+      EXPECT_EQ(row[kLevel], "4") << row[kDecodeLine];
+    }
+  }
+  EXPECT_EQ(rated, 15);
+}
+
 TEST(ConsoleCommandLine, HelpAndMistakes) {
   ScratchFolder scratch;
   const ConsoleRun help = RunConsole(scratch, "--help");
