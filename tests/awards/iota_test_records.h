@@ -1,12 +1,23 @@
 // Builders of IOTA.DAT records and tables for the IOTA tests.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
 #include "awards/dxcc_table.h"
 #include "awards/iota_file.h"
 #include "awards/iota_table.h"
+
+namespace brilox {
+
+// Failure messages show an entry as its fields.
+inline void PrintTo(const IotaEntry& entry, std::ostream* os) {
+  *os << "{'" << entry.status << "', \"" << entry.dxccPrefix << "\", \"" << entry.name << "\", '"
+      << entry.region << "'}";
+}
+
+}  // namespace brilox
 
 namespace brilox::testing {
 
