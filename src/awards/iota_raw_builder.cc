@@ -114,8 +114,8 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   }
 }
 
-// Decodes one UTF-8 sequence at `i`, moving `i` past it; malformed bytes
-// read as themselves one at a time with code 0xFFFD.
+// Decodes one UTF-8 sequence at `i`, moving `i` past it; a malformed
+// sequence gives 0xFFFD and is skipped as far as it was read.
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i++]);
   if (lead < 0x80) return lead;
@@ -138,7 +138,7 @@ bool Contains(const std::string_view (&list)[N], std::string_view text) {
 
 // Marks withdrawn the numbers the list leaves out below each continent's
 // highest listed number.
-void NoteUnlisted(IotaRawReport& report, const std::set<int>& listed) {
+void MarkUnlistedWithdrawn(IotaRawReport& report, const std::set<int>& listed) {
   for (int continent = 1; continent <= kIotaContinentCount; ++continent) {
     int highest = 0;
     for (int number = 1; number <= IotaContinentAt(continent).capacity; ++number) {
@@ -251,7 +251,7 @@ IotaRawReport BuildIotaRaw(std::string_view list, const std::vector<std::string>
     report.table.entry(index) =
         IotaEntry{kIotaNotWorked, PadText(prefix, kIotaPrefixLength), fitted, RegionForPrefix(prefix)};
   }
-  NoteUnlisted(report, listed);
+  MarkUnlistedWithdrawn(report, listed);
   report.unknown_prefixes.assign(unknown.begin(), unknown.end());
   return report;
 }

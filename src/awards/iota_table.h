@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -107,7 +108,10 @@ class IotaTable {
   const IotaEntry& entry(int index) const { return m_entries[Slot(index)]; }
 
  private:
-  static std::size_t Slot(int index) { return static_cast<std::size_t>(index - 1); }
+  static std::size_t Slot(int index) {
+    assert(index >= 1 && index <= kIotaEntryCount);
+    return static_cast<std::size_t>(index - 1);
+  }
   std::vector<IotaEntry> m_entries;
 };
 
