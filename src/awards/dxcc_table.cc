@@ -94,7 +94,10 @@ void DxccTable::TriABul() {
 
 int DxccTable::FindDxccByPrefixStart(std::string_view prefix) const {
   for (std::size_t i = 0; i < m_rows.size(); ++i) {
-    if (std::string_view(m_rows[i].entry.prefix).substr(0, prefix.size()) == prefix) {
+    const std::string& row_prefix = m_rows[i].entry.prefix;
+    // The first character rules out nearly every row: this runs for every spot.
+    if (!prefix.empty() && (row_prefix.empty() || row_prefix.front() != prefix.front())) continue;
+    if (std::string_view(row_prefix).substr(0, prefix.size()) == prefix) {
       return static_cast<int>(i) + 1;
     }
   }

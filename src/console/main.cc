@@ -1,64 +1,120 @@
-// brilox-console: feeds cluster bytes from a file or standard input through
-// the line intake of terminal 1 and prints what it recognised and what the
-// terminal window holds.  A stand-in until the spot pipeline exists.
-#include <cstdio>
-#include <cstring>
-#include <string>
-#include <string_view>
+// brilox-console: DX cluster traffic from files or standard input through the
+// real spot pipeline, printing the rows of the DX, alarm and LoTW windows.
+// Operators use it to replay a capture and check a filter; the tests use it
+// to check the pipeline on real traffic.  See ConsoleHelpText.
+#include <unistd.h>
 
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "console/console_folders.h"
+#include "console/console_input.h"
+#include "console/console_options.h"
+#include "console/console_printer.h"
+#include "console/console_settings.h"
+#include "platform/app_folders.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
-#include "shell/settings/settings.h"
-#include "spots/line_handler.h"
-#include "spots/line_intake.h"
-#include "spots/window_line_stores.h"
+#include "spots/spot_pipeline.h"
 
 namespace brilox {
 namespace {
 
-constexpr const char* kSampleName = "samples/cluster_session.raw";
-constexpr std::size_t kChunkBytes = 512;  // about what one read from a link brings
+// The sample's larger session was captured at this time; with the built-in
+// settings (no age limit) every spot of both sessions is shown.
+constexpr char kSampleTime[] = "2026-02-01T18:40:00Z";
 
-void PrintHelp() {
-  std::puts(
-      "usage: brilox-console [--data-dir DIR] [--sample] [--call CALL] [FILE]\n"
-      "Reads DX cluster traffic from FILE (or standard input; --sample: the\n"
-      "bundled sample in DIR/samples) as terminal 1, prints each broadcast line\n"
-      "it recognises (line class and decoded text), then the rows of terminal\n"
-      "window 1.  --call sets the own call for talk lines (default NOCALL).");
+void Note(const std::string& text) { std::fprintf(stderr, "brilox-console: %s\n", text.c_str()); }
+
+bool UseColour(ColourChoice choice) {
+  if (choice == ColourChoice::kAuto) return ::isatty(STDOUT_FILENO) == 1;
+  return choice == ColourChoice::kAlways;
 }
 
-// Control bytes shown as \xNN so that a raw stream cannot upset the console.
-std::string Printable(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    auto byte = static_cast<unsigned char>(c);
-    if (byte < 32 || byte == 127) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
-class PrintingHandler : public LineHandler {
+class TraceFile {
  public:
-  void DecodeDX(int, LineInProgress&) override {}
-  void DecodeWWV(int, LineInProgress&) override {}
-  void DecodeANN(int, LineInProgress&) override {}
-  void TraiteDX(int terminal, LineInProgress& line) override {
-    std::printf(
-        "T%d class %d%s: %s\n", terminal, static_cast<int>(line.line_class),
-        line.line_class == LineClass::kDxText ? (line.layout == SpotLayout::kFull ? " (P)" : " (C)") : "",
-        Printable(line.decode_line.view()).c_str());
+  explicit TraceFile(const std::string& path)
+      : m_file(path.empty() ? nullptr : std::fopen(path.c_str(), "wb")) {}
+  ~TraceFile() {
+    if (m_file != nullptr) std::fclose(m_file);
   }
+  TraceFile(const TraceFile&) = delete;
+  TraceFile& operator=(const TraceFile&) = delete;
+  std::FILE* get() const { return m_file; }
+
+ private:
+  std::FILE* m_file;
 };
 
-void FeedInChunks(LineIntake& intake, std::string_view bytes) {
-  for (std::size_t at = 0; at < bytes.size(); at += kChunkBytes)
-    intake.FeedChunk(1, bytes.substr(at, kChunkBytes));
+// The temporary folder of --sample goes whatever way the run ends.
+class TemporaryFolderGuard {
+ public:
+  explicit TemporaryFolderGuard(const ConsoleFolders& folders) : m_folders(folders) {}
+  ~TemporaryFolderGuard() { RemoveTemporaryFolder(m_folders); }
+  TemporaryFolderGuard(const TemporaryFolderGuard&) = delete;
+  TemporaryFolderGuard& operator=(const TemporaryFolderGuard&) = delete;
+
+ private:
+  const ConsoleFolders& m_folders;
+};
+
+int Run(ConsoleOptions options) {
+  FileSystem& fs = PosixFileSystem();
+  if (options.sample && !options.now) options.now = ParseUtcTime(kSampleTime);
+
+  Result<ConsoleFolders> folders = PrepareConsoleFolders(options, fs, ReadFolderEnvironment(),
+                                                         BuildTree{BRILOX_BUILD_DIR, BRILOX_SOURCE_DATA_DIR});
+  if (!folders.ok()) {
+    Note(folders.status().ToString());
+    return 1;
+  }
+  const TemporaryFolderGuard cleanup(*folders);
+  for (const std::string& note : folders->notes) Note(note);
+  if (options.sample) options.inputs = {{1, folders->sample_file}};
+
+  ConsoleSettings settings = LoadConsoleSettings(options, fs, folders->program_folder);
+  for (const std::string& note : settings.notes) Note(note);
+
+  std::unique_ptr<Clock> clock;
+  if (options.now) {
+    clock = std::make_unique<FakeClock>(*options.now);
+  } else {
+    clock = std::make_unique<SystemClock>();
+  }
+  Result<std::unique_ptr<SpotPipeline>> pipeline = SpotPipeline::Open(
+      fs, *clock, folders->data_folder, std::move(settings.settings), MissingDxccFile::kFreshFromCountryFile);
+  if (!pipeline.ok()) {
+    Note(pipeline.status().ToString() + " (data folder " + folders->data_folder + ")");
+    return 1;
+  }
+  for (const std::string& note : (*pipeline)->notes()) Note(note);
+
+  TraceFile trace(options.trace_path);
+  if (!options.trace_path.empty() && trace.get() == nullptr) {
+    Note("cannot write the trace " + options.trace_path);
+    return 1;
+  }
+  SpotPipeline& spots = **pipeline;
+  ConsolePrinter printer(stdout, trace.get(), spots.settings(), spots.windows(), UseColour(options.colour));
+  spots.processing().SetEvents(&printer);
+  spots.SetView({'D', 1});
+
+  if (Status fed = FeedInputs(options.inputs, spots, fs); !fed.ok()) {
+    Note(fed.ToString());
+    return 1;
+  }
+  std::fflush(stdout);
+  const ConsoleCounts& counts = printer.counts();
+  Note(std::to_string(counts.lines) + " lines processed, " + std::to_string(counts.shown) + " shown, " +
+       std::to_string(counts.alarms) + " alarms, " + std::to_string(counts.announced) +
+       " announcements queued, " + std::to_string(counts.logged) + " log records written in " +
+       spots.data_folder());
+  if (spots.processing().lost_log_records() > 0) {
+    Note(std::to_string(spots.processing().lost_log_records()) + " log records could not be written");
+  }
+  return 0;
 }
 
 }  // namespace
@@ -66,53 +122,14 @@ void FeedInChunks(LineIntake& intake, std::string_view bytes) {
 
 int main(int argc, char** argv) {
   using namespace brilox;
-  std::string data_dir = "data";
-  std::string file;
-  bool sample = false;
-  Settings settings;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0) {
-      PrintHelp();
-      return 0;
-    } else if (std::strcmp(argv[i], "--sample") == 0) {
-      sample = true;
-    } else if (std::strcmp(argv[i], "--data-dir") == 0 && i + 1 < argc) {
-      data_dir = argv[++i];
-    } else if (std::strcmp(argv[i], "--call") == 0 && i + 1 < argc) {
-      settings.MyCall = argv[++i];
-    } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
-      std::fprintf(stderr, "brilox-console: unknown option %s\n", argv[i]);
-      PrintHelp();
-      return 2;
-    } else {
-      file = argv[i];
-    }
+  Result<ConsoleOptions> options = ParseConsoleOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (!options.ok()) {
+    std::fprintf(stderr, "brilox-console: %s\n\n%s", options.status().context().c_str(), ConsoleHelpText());
+    return 2;
   }
-  if (sample) file = JoinPath(data_dir, kSampleName);
-
-  WindowLineStores windows(settings);
-  windows.SetView({'M', 1});
-  PrintingHandler handler;
-  LineIntake intake(settings, windows, handler);
-
-  if (!file.empty()) {
-    Result<std::string> bytes = PosixFileSystem().ReadFile(file);
-    if (!bytes.ok()) {
-      std::fprintf(stderr, "brilox-console: cannot read %s (%s)\n", file.c_str(),
-                   bytes.status().ToString().c_str());
-      return 1;
-    }
-    std::printf("brilox-console: replaying %s as terminal 1\n", file.c_str());
-    FeedInChunks(intake, *bytes);
-  } else {
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
-      FeedInChunks(intake, std::string_view(buffer, got));
-    }
+  if (options->help) {
+    std::fputs(ConsoleHelpText(), stdout);
+    return 0;
   }
-
-  const LineStore& terminal = windows.Terminal(1);
-  std::printf("--- terminal window 1: %d rows ---\n", terminal.row_count());
-  for (int i = 0; i < terminal.row_count(); ++i) std::printf("%s\n", Printable(terminal.row(i)).c_str());
-  return 0;
+  return Run(std::move(*options));
 }

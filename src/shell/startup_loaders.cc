@@ -1,9 +1,35 @@
 #include "shell/startup_loaders.h"
 
+#include <algorithm>
+
 #include "awards/dxcc_store.h"
+#include "awards/iota_conversion.h"
+#include "awards/iota_file.h"
+#include "shell/settings/save_settings.h"
 #include "shell/startup_data_files.h"
 
 namespace brilox {
+namespace {
+
+static_assert(kIotaFileBytes == kIotaFileSize);
+static_assert(kIotaOldRecordFileBytes == kIotaOldRecordsFileSize);
+static_assert(kIotaOldStatusFileBytes == kIotaOldStatusFileSize);
+
+Status ConvertOldIotaFile(FileSystem& fs, const std::string& data_folder, OldIotaLayout layout,
+                          Settings* settings, SettingsStore* store) {
+  Result<IotaLastNumbers> last = layout == OldIotaLayout::kStatusBytes
+                                     ? ConvertIotaStatusFile(fs, data_folder)
+                                     : ConvertIotaRecordFile(fs, data_folder);
+  if (!last.ok()) return last.status();
+  if (settings == nullptr) return Status::Ok();
+  std::copy(last->begin(), last->end(), settings->IOTALast.begin());
+  // The converted file is in place; should the settings not be written, the
+  // numbers still serve this run and the options dialog writes them later.
+  if (store != nullptr) (void)SaveOptIOTA(*settings, *store);
+  return Status::Ok();
+}
+
+}  // namespace
 
 DataFileLoaders MakeDataFileLoaders(const ReferenceTables& tables) {
   DataFileLoaders loaders;
@@ -18,6 +44,15 @@ DataFileLoaders MakeDataFileLoaders(const ReferenceTables& tables) {
   loaders.load_dxcc = [dxcc](FileSystem& fs, const std::string& data_folder) {
     return LoadDxccTable(fs, data_folder, *dxcc);
   };
+  if (IotaTable* iota = tables.iota; iota != nullptr) {
+    loaders.load_iota = [iota](FileSystem& fs, const std::string& data_folder) {
+      return LoadIotaTable(fs, data_folder, *iota);
+    };
+    loaders.convert_iota = [settings = tables.settings, store = tables.user_settings](
+                               FileSystem& fs, const std::string& data_folder, OldIotaLayout layout) {
+      return ConvertOldIotaFile(fs, data_folder, layout, settings, store);
+    };
+  }
   return loaders;
 }
 

@@ -1,11 +1,14 @@
 // The loaders that the data-file checks hand each reference file to, bound to
-// the tables of the run.  Tables whose loaders are not built yet (IOTA, the
-// node directory, the LoTW users) are left out, so their steps do nothing.
+// the tables of the run.  Tables whose loaders are not built yet (the node
+// directory, the LoTW users) are left out, so their steps do nothing.
 // Window thread.
 #pragma once
 
 #include "awards/dxcc_prefix_checks.h"
 #include "awards/dxcc_table.h"
+#include "awards/iota_table.h"
+#include "platform/settings_store.h"
+#include "shell/settings/settings.h"
 #include "shell/startup_data_checks.h"
 #include "spots/country_table.h"
 
@@ -15,6 +18,12 @@ namespace brilox {
 struct ReferenceTables {
   CountryTable& countries;
   DxccTable& dxcc;
+  // Null leaves the IOTA load and the conversion of older IOTA.DAT layouts out.
+  IotaTable* iota = nullptr;
+  // A conversion of an older IOTA.DAT puts the last issued numbers it found
+  // into `IOTALast` and writes it with `IOTA`; null keeps them out of both.
+  Settings* settings = nullptr;
+  SettingsStore* user_settings = nullptr;
 };
 
 DataFileLoaders MakeDataFileLoaders(const ReferenceTables& tables);

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -44,14 +45,18 @@ class LineHistory {
  private:
   class Ring {
    public:
-    bool Contains(std::string_view text) const;
+    // `hash` is HashOf(text); entries of another hash are not compared.
+    bool Contains(std::string_view text, std::size_t hash) const;
     void Push(std::string_view text);
 
    private:
     std::array<std::string, kHistoryDepth> m_texts;
+    std::array<std::size_t, kHistoryDepth> m_hashes{};
     std::size_t m_newest = 0;
     std::size_t m_count = 0;
   };
+
+  static std::size_t HashOf(std::string_view normalized_text);
 
   std::array<Ring, kTerminalCount> m_terminals;
   Ring m_shown;

@@ -1,5 +1,6 @@
-// How many terminals the program has: the spot pipeline, the links and the
-// windows all count them, so the number lives here once.
+// How many terminals (links) the program serves.  The line intake, the
+// history rings, the spot processing and the links all keep state per
+// terminal, numbered 1 to kTerminalCount.
 #pragma once
 
 namespace brilox {

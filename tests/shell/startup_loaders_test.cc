@@ -1,11 +1,13 @@
-// The data checks with the real loaders: the country file and the DXCC
-// database reach their tables, and a damaged database stops the start before
-// an empty table could be saved over it.
+// The data checks with the real loaders: the country file, the DXCC and the
+// IOTA databases reach their tables, an older IOTA.DAT is converted on the
+// way, and a damaged database stops the start before an empty table could be
+// saved over it.
 #include "shell/startup_loaders.h"
 
 #include <gtest/gtest.h>
 
 #include "awards/dxcc_file.h"
+#include "awards/iota_file.h"
 #include "startup_test_support.h"
 
 namespace brilox {
@@ -73,6 +75,69 @@ TEST_F(StartupLoadersTest, TheSplashCheckFindsTheRowsNoEntityMatches) {
   ASSERT_EQ(box.shown().size(), 1u);
   EXPECT_NE(box.shown()[0].text.find("ZZ9"), std::string::npos) << box.shown()[0].text;
   EXPECT_EQ(box.shown()[0].text.find("DL"), std::string::npos) << "known entities are not reported";
+}
+
+class StartupIotaLoadersTest : public StartupLoadersTest {
+ protected:
+  void SetUp() override {
+    StartupLoadersTest::SetUp();
+    IotaTable reference;
+    reference.entry(455) = IotaEntry{'-', "G   ", PadText("Great Britain", 50), 'B'};
+    reference.entry(IotaTableIndex(4, 200)) = IotaEntry{'-', "SM  ", PadText("Added since", 50), ' '};
+    raw = EncodeIotaFile(reference);
+    files.files()[InData("IOTA.RAW")] = raw;
+    loaders = MakeDataFileLoaders({countries, dxcc, &iota, &settings, &store});
+  }
+  IotaTable iota;
+  MemorySettingsStore store;
+  std::string raw;
+};
+
+TEST_F(StartupIotaLoadersTest, AFreshStartLoadsTheDeliveredReferences) {
+  ASSERT_FALSE(Check().fatal());
+  EXPECT_TRUE(state.iota_loaded);
+  EXPECT_EQ(iota.entry(455).name, PadText("Great Britain", 50));
+  EXPECT_TRUE(store.WrittenNames().empty()) << "no conversion, no settings written";
+}
+
+TEST_F(StartupIotaLoadersTest, AnOlderStatusFileIsConvertedLoadedAndItsLastNumbersStored) {
+  std::string statuses(1200, '-');
+  statuses[4] = 'C';  // EU-005
+  files.files()[InData("IOTA.DAT")] = statuses;
+  settings.IOTA = 0;
+
+  ASSERT_FALSE(Check().fatal());
+
+  EXPECT_TRUE(state.iota_loaded);
+  EXPECT_EQ(iota.entry(455).status, 'C');
+  EXPECT_EQ(iota.entry(455).name, PadText("Great Britain", 50));
+  EXPECT_EQ(files.files().at(InData("IOTA.DOS")), statuses);
+  EXPECT_EQ(settings.IOTALast, (std::array<int, 7>{200, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(*store.ReadString("IOTALast"), "200000000000000000000");
+  EXPECT_EQ(*store.ReadInteger("IOTA"), 0) << "the switch is written with the numbers, unchanged";
+}
+
+TEST_F(StartupIotaLoadersTest, AFailedConversionStopsTheStartWithItsText) {
+  files.files()[InData("IOTA.DAT")] = std::string(1200, '-');
+  files.files()[InData("IOTA.DOS")] = "an earlier conversion";
+
+  const StartupStatus status = Check();
+
+  ASSERT_TRUE(status.fatal());
+  EXPECT_EQ(status.message(), "A backup file IOTA.DOS already exists, remove it first !");
+  EXPECT_EQ(files.files().at(InData("IOTA.DAT")), std::string(1200, '-'));
+  EXPECT_FALSE(state.iota_loaded);
+}
+
+TEST_F(StartupIotaLoadersTest, ADamagedIotaDatabaseStopsTheStart) {
+  files.files()[InData("IOTA.RAW")][kIotaStatusOffset] = '\0';
+
+  const StartupStatus status = Check();
+
+  ASSERT_TRUE(status.fatal());
+  EXPECT_EQ(status.message().rfind("Unable to load IOTA.DAT (", 0), 0u) << status.message();
+  EXPECT_NE(status.message().find("record 1 is damaged"), std::string::npos) << status.message();
+  EXPECT_FALSE(state.iota_loaded);
 }
 
 }  // namespace

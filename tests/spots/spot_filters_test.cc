@@ -23,8 +23,8 @@ TEST(TestNewDX, TheSameSpotFromTwoTerminalsIsShownOnce) {
   history.RememberShown(kSpot);
 
   const NewLineFlags relayed = history.TestNewDX(1, kSpot);
-  EXPECT_TRUE(relayed.NewOnTerminal);    // processed on terminal 1 ...
-  EXPECT_FALSE(relayed.NewForDisplay);   // ... but not shown, logged or announced again
+  EXPECT_TRUE(relayed.NewOnTerminal);   // processed on terminal 1 ...
+  EXPECT_FALSE(relayed.NewForDisplay);  // ... but not shown, logged or announced again
   const NewLineFlags repeated = history.TestNewDX(2, kSpot);
   EXPECT_FALSE(repeated.NewOnTerminal);  // dropped on the terminal that just had it
 }
@@ -70,8 +70,8 @@ TEST(ComparisonText, TextOfEachLineClass) {
   const struct {
     int line_class;
     const char* expected;
-  } rows[] = {{1, "SHORT"}, {2, "SHORT"}, {5, "SHORT"}, {6, "SHORT"}, {7, "SHORT"}, {3, "LOG"}, {4, "LOG"},
-              {8, "LOG"},   {9, "LOG"},   {98, "LINE"}, {99, "LINE"}, {0, "LINE"}};
+  } rows[] = {{1, "SHORT"}, {2, "SHORT"}, {5, "SHORT"}, {6, "SHORT"}, {7, "SHORT"}, {3, "LOG"},
+              {4, "LOG"},   {8, "LOG"},   {9, "LOG"},   {98, "LINE"}, {99, "LINE"}, {0, "LINE"}};
   for (const auto& row : rows) {
     EXPECT_EQ(ComparisonText(row.line_class, "short", "log", "line"), row.expected) << row.line_class;
   }
@@ -129,9 +129,9 @@ TEST(SpotChecks, SelfSpots) {
     const char* spotter;
     bool self;
   } rows[] = {
-      {"EH7XX", "EA7XX", true},      {"EA7XX", "EH7XX", true},       {"DL1ABC/P", "DL1ABC-2", true},
-      {"DL1ABC", "DL1ABC", true},    {"dl1abc", "DL1ABC-#", true},   {"DL1ABC", "DL1ABD", false},
-      {"EH7XX", "EA7XY", false},     {"EA8/DL1ABC", "DL1ABC", false}, {"ED7XX", "EA7XX", true},
+      {"EH7XX", "EA7XX", true},   {"EA7XX", "EH7XX", true},        {"DL1ABC/P", "DL1ABC-2", true},
+      {"DL1ABC", "DL1ABC", true}, {"dl1abc", "DL1ABC-#", true},    {"DL1ABC", "DL1ABD", false},
+      {"EH7XX", "EA7XY", false},  {"EA8/DL1ABC", "DL1ABC", false}, {"ED7XX", "EA7XX", true},
       {"K1ABC", "K1ABC-#", true},
   };
   for (const auto& row : rows) {
@@ -154,15 +154,15 @@ TEST(SpotChecks, CallPlausibility) {
     const char* call;
     bool plausible;
   } rows[] = {
-      {"DL1ABC", true},    {"3B9FR", true},      {"VP8/G3ABC", true},   {"CQ7ABC", true},    {"CQ2BB", true},
-      {"1A0KM", true},     {"1S0XX", true},      {"1B1AB", true},       {"2M0ABC", true},    {"6M2X", true},
-      {"CQ2M", false},     {"CQ6M", false},      {"CQ9CM", false},      {"CQ2DX", false},    {"CQ1/X", false},
-      {"CQ4SAT", false},   {"CQ3", false},       {"CQ22", false},       {"CQAB1", false},    {"CQ/1", false},
-      {"CQ2O", false},     {"CQ3C", false},      {"CQ4M", false},       {"CQ6C", false},     {"CQ9", false},
-      {"CQ1MS", false},    {"CQ2WSJT", false},   {"CQ6NAC", false},     {"CQ4S", false},     {"1X0ABC", false},
-      {"2M", false},       {"4MX1", false},      {"FT8", false},        {"JT65A", false},    {"MT63", false},
-      {"PSK31", false},    {"1ST", false},       {"2ND", false},        {"JT6M", false},     {"2PER1", false},
-      {"DXPEDITION", false}, {"TU", false},      {"CQ", false},         {"I", false},        {"", false},
+      {"DL1ABC", true},      {"3B9FR", true},    {"VP8/G3ABC", true}, {"CQ7ABC", true}, {"CQ2BB", true},
+      {"1A0KM", true},       {"1S0XX", true},    {"1B1AB", true},     {"2M0ABC", true}, {"6M2X", true},
+      {"CQ2M", false},       {"CQ6M", false},    {"CQ9CM", false},    {"CQ2DX", false}, {"CQ1/X", false},
+      {"CQ4SAT", false},     {"CQ3", false},     {"CQ22", false},     {"CQAB1", false}, {"CQ/1", false},
+      {"CQ2O", false},       {"CQ3C", false},    {"CQ4M", false},     {"CQ6C", false},  {"CQ9", false},
+      {"CQ1MS", false},      {"CQ2WSJT", false}, {"CQ6NAC", false},   {"CQ4S", false},  {"1X0ABC", false},
+      {"2M", false},         {"4MX1", false},    {"FT8", false},      {"JT65A", false}, {"MT63", false},
+      {"PSK31", false},      {"1ST", false},     {"2ND", false},      {"JT6M", false},  {"2PER1", false},
+      {"DXPEDITION", false}, {"TU", false},      {"CQ", false},       {"I", false},     {"", false},
       {"12345", false},
   };
   for (const auto& row : rows) {
@@ -187,11 +187,14 @@ TEST(RejectPatterns, ExactPrefixSuffixAndContains) {
     const char* text;
     bool match;
   } rows[] = {
-      {"DL1ABC", "DL1ABC", true},     {"DL1ABC", "DL1ABC-2", false}, {"DL1*", "DL1ABC", true},
-      {"DL1*", "DL2ABC", false},      {"DL1*", "DL", false},         {"DL1*X", "DL1ABC", true},
-      {"*-#", "EA5WU-#", true},       {"*-#", "EA5WU", false},       {"*SKIM*", "XSKIMMER", true},
-      {"*SKIM*", "SKIM", true},       {"*SKIM*", "SKI", false},      {"*", "ANYTHING", true},
-      {"**", "ANYTHING", true},       {"", "", false},               {"*-#", "-#", true},
+      {"DL1ABC", "DL1ABC", true},   {"DL1ABC", "DL1ABC-2", false},
+      {"DL1*", "DL1ABC", true},     {"DL1*", "DL2ABC", false},
+      {"DL1*", "DL", false},        {"DL1*X", "DL1ABC", true},
+      {"*-#", "EA5WU-#", true},     {"*-#", "EA5WU", false},
+      {"*SKIM*", "XSKIMMER", true}, {"*SKIM*", "SKIM", true},
+      {"*SKIM*", "SKI", false},     {"*", "ANYTHING", true},
+      {"**", "ANYTHING", true},     {"", "", false},
+      {"*-#", "-#", true},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(MatchesRejectPattern(row.pattern, row.text), row.match) << row.pattern << " / " << row.text;
@@ -227,12 +230,8 @@ TEST(TestBadWord, WordsOfTheCommentAgainstTheList) {
     const char* comment;
     bool bad;
   } rows[] = {
-      {"  pirate station ", true},
-      {"UP 5   QSLVIA LOTW", true},
-      {"via ROBOT", true},
-      {"PIRATES", false},
-      {"no bad words here", false},
-      {"", false},
+      {"  pirate station ", true}, {"UP 5   QSLVIA LOTW", true}, {"via ROBOT", true},
+      {"PIRATES", false},          {"no bad words here", false}, {"", false},
   };
   for (const auto& row : rows) {
     SpotRecord spot = Spot("VK9XX", "K1ABC");

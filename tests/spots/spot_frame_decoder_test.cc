@@ -63,7 +63,8 @@ TEST_F(SpotFrameDecoderTest, RewrittenLineReadsBackAsAFullLayoutLine) {
     EXPECT_EQ(from_text.Spotter, from_frame.Spotter) << frame;
     EXPECT_EQ(from_text.DXCall, from_frame.DXCall) << frame;
     EXPECT_EQ(from_text.SpotTime, from_frame.SpotTime) << frame;
-    EXPECT_EQ(from_text.FreqText.find(from_frame.FreqText), from_text.FreqText.find_first_not_of(' ')) << frame;
+    EXPECT_EQ(from_text.FreqText.find(from_frame.FreqText), from_text.FreqText.find_first_not_of(' '))
+        << frame;
     EXPECT_DOUBLE_EQ(SpotFrequencyKhz(line).value_or(-1), std::stod(from_frame.FreqText)) << frame;
   }
 }
@@ -71,7 +72,8 @@ TEST_F(SpotFrameDecoderTest, RewrittenLineReadsBackAsAFullLayoutLine) {
 // Pads that would be negative are left out: a long spotter and frequency
 // meet at the colon, an overlong comment is cut so that the spotter fits.
 TEST_F(SpotFrameDecoderTest, PadsOnlyWhenPositive) {
-  std::string line = "PC11^144300.0^OH2XX^01-Mar-2026^1200Z^ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789^EA8/DF4UE-1^X^H9^~";
+  std::string line =
+      "PC11^144300.0^OH2XX^01-Mar-2026^1200Z^ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789^EA8/DF4UE-1^X^H9^~";
   const SpotRecord spot = Decode(line);
   EXPECT_EQ(spot.Spotter, "EA8/DF4UE-1");
   EXPECT_EQ(spot.Comment, "ABCDEFGHIJKLMNOPQRSTUVWXYZ01234");
@@ -91,8 +93,9 @@ TEST_F(SpotFrameDecoderTest, FrameDateDecidesTheAge) {
 // A frame cut before its seventh caret is no spot: its fields stay empty,
 // so the rewritten line has no frequency and the band test rejects it.
 TEST_F(SpotFrameDecoderTest, CutFramesDecodeToNothingTheFiltersAccept) {
-  const char* frames[] = {"PC11^", "PC11^14025.0^DL1ABC", "PC11^14025.0^DL1ABC^01-Mar-2026^1200Z^CQ^W3LPL",
-                          "PC11", "", "PC11^^^^^^^^^^^^~"};
+  const char* frames[] = {
+      "PC11^", "PC11^14025.0^DL1ABC", "PC11^14025.0^DL1ABC^01-Mar-2026^1200Z^CQ^W3LPL", "PC11",
+      "",      "PC11^^^^^^^^^^^^~"};
   for (const char* frame : frames) {
     std::string line = frame;
     SpotRecord spot = Decode(line);
@@ -104,8 +107,9 @@ TEST_F(SpotFrameDecoderTest, CutFramesDecodeToNothingTheFiltersAccept) {
 }
 
 TEST_F(SpotFrameDecoderTest, OverlongFieldsAreCutAndTheLineStaysWithin255) {
-  std::string line = "PC11^" + std::string(300, '1') + "^" + std::string(40, 'K') + "^" + std::string(20, 'D') + "^" +
-                     std::string(9, 'T') + "^" + std::string(50, 'c') + "^" + std::string(20, 'S') + "^N^H1^~";
+  std::string line = "PC11^" + std::string(300, '1') + "^" + std::string(40, 'K') + "^" +
+                     std::string(20, 'D') + "^" + std::string(9, 'T') + "^" + std::string(50, 'c') + "^" +
+                     std::string(20, 'S') + "^N^H1^~";
   const SpotRecord spot = Decode(line);
   EXPECT_EQ(spot.DXCall, std::string(12, 'K'));
   EXPECT_EQ(spot.SpotTime, "TTTTT");

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/clock.h"
-#include "spots/band_mode.h"
 #include "shell/settings/settings.h"
+#include "spots/band_mode.h"
 #include "spots/spot_line_test_support.h"
 
 namespace brilox {
@@ -53,34 +53,43 @@ TEST_P(FullLayoutFields, Decode) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, FullLayoutFields,
     ::testing::Values(
-        FullCase{"Plain", "DX de SQ5AM:      7170.5  E79Q                                        1117Z", "SQ5AM",
-                 "   7170.5  ", "E79Q        "},
+        FullCase{"Plain", "DX de SQ5AM:      7170.5  E79Q                                        1117Z",
+                 "SQ5AM", "   7170.5  ", "E79Q        "},
         // The colon in column 15: the decimals stay and no colon leaks in.
-        FullCase{"ColonInColumn15", "DX de DL9GTB-#:  14071.3  RY21NY       PSK63 42 dB CQ                 1118Z",
-                 "DL9GTB-#", "  14071.3  ", "RY21NY      "},
-        FullCase{"ColonInColumn17", "DX de IK4VET-1-#: 7039.0  DJ6UX        CW 25 dB 24 WPM CQ             1334Z",
-                 "IK4VET-1-#", "   7039.0  ", "DJ6UX       "},
+        FullCase{"ColonInColumn15",
+                 "DX de DL9GTB-#:  14071.3  RY21NY       PSK63 42 dB CQ                 1118Z", "DL9GTB-#",
+                 "  14071.3  ", "RY21NY      "},
+        FullCase{"ColonInColumn17",
+                 "DX de IK4VET-1-#: 7039.0  DJ6UX        CW 25 dB 24 WPM CQ             1334Z", "IK4VET-1-#",
+                 "   7039.0  ", "DJ6UX       "},
         // Spotter glued to the frequency: the point in column 24 and the call one column late.
-        FullCase{"GluedSpotter", "DX de EA8/DF4UE-#:21149.0  IT9ATQ/B    CW  9 dB 10 WPM BEACON         1118Z",
-                 "EA8/DF4UE-#", "  21149.0  ", "IT9ATQ/B    "},
-        FullCase{"PointInColumn24", LineWith({{1, "DX de W3LPL:"}, {17, "1296100.0"}, {27, "OH2XX"}, {71, "1112Z"}}),
-                 "W3LPL", "1296100.0  ", "OH2XX       "},
-        FullCase{"EightDigitKilohertz", "DX de N0DXS:  10368000.0  G4ABC        JO01                           1112Z",
-                 "N0DXS", "10368000.0 ", "G4ABC       "},
-        FullCase{"BlankBeforeColon", "DX de W4BEE :   146520.0  W4BEE        W4C/EM-066                     1800Z",
-                 "W4BEE", " 146520.0  ", "W4BEE       "},
+        FullCase{"GluedSpotter",
+                 "DX de EA8/DF4UE-#:21149.0  IT9ATQ/B    CW  9 dB 10 WPM BEACON         1118Z", "EA8/DF4UE-#",
+                 "  21149.0  ", "IT9ATQ/B    "},
+        FullCase{"PointInColumn24",
+                 LineWith({{1, "DX de W3LPL:"}, {17, "1296100.0"}, {27, "OH2XX"}, {71, "1112Z"}}), "W3LPL",
+                 "1296100.0  ", "OH2XX       "},
+        FullCase{"EightDigitKilohertz",
+                 "DX de N0DXS:  10368000.0  G4ABC        JO01                           1112Z", "N0DXS",
+                 "10368000.0 ", "G4ABC       "},
+        FullCase{"BlankBeforeColon",
+                 "DX de W4BEE :   146520.0  W4BEE        W4C/EM-066                     1800Z", "W4BEE",
+                 " 146520.0  ", "W4BEE       "},
         FullCase{"NoColonTakesColumns7To14",
                  LineWith({{1, "DX de PA3XYZ/"}, {18, "14025.0"}, {27, "DL1ABC"}, {40, "CQ"}, {71, "1234Z"}}),
                  "PA3XYZ", "  14025.0  ", "DL1ABC      "},
         // A colon in the comment is not the spotter's.
-        FullCase{"ColonOnlyInComment",
-                 LineWith({{1, "DX de PA3XYZ"}, {18, "14025.0"}, {27, "DL1ABC"}, {40, "QSO at 12:30"}, {71, "1234Z"}}),
-                 "PA3XYZ", "  14025.0  ", "DL1ABC      "},
-        FullCase{"PointInTheSpotter", LineWith({{1, "DX de W1.AW:"}, {18, "14025.0"}, {27, "DL1ABC"}, {71, "1234Z"}}),
-                 "W1.AW", "  14025.0  ", "DL1ABC      "},
+        FullCase{
+            "ColonOnlyInComment",
+            LineWith(
+                {{1, "DX de PA3XYZ"}, {18, "14025.0"}, {27, "DL1ABC"}, {40, "QSO at 12:30"}, {71, "1234Z"}}),
+            "PA3XYZ", "  14025.0  ", "DL1ABC      "},
+        FullCase{"PointInTheSpotter",
+                 LineWith({{1, "DX de W1.AW:"}, {18, "14025.0"}, {27, "DL1ABC"}, {71, "1234Z"}}), "W1.AW",
+                 "  14025.0  ", "DL1ABC      "},
         // Without a point the frequency keeps the columns it came in.
-        FullCase{"NoDecimals", LineWith({{1, "DX de W1AW:"}, {20, "14025"}, {27, "DL1ABC"}, {71, "1234Z"}}), "W1AW",
-                 "    14025  ", "DL1ABC      "}),
+        FullCase{"NoDecimals", LineWith({{1, "DX de W1AW:"}, {20, "14025"}, {27, "DL1ABC"}, {71, "1234Z"}}),
+                 "W1AW", "    14025  ", "DL1ABC      "}),
     [](const ::testing::TestParamInfo<FullCase>& info) { return std::string(info.param.name); });
 
 TEST_F(SpotLineDecoderTest, FullLayoutLogLineHasItsColumns) {
@@ -94,7 +103,8 @@ TEST_F(SpotLineDecoderTest, FullLayoutLogLineHasItsColumns) {
 }
 
 TEST_F(SpotLineDecoderTest, NineCharacterSpotterOverwritesTheCommentEnd) {
-  const SpotRecord spot = DecodeFull(FullLine("dl1abc-12", "7039.0", "DJ6UX", "ABCDEFGHIJKLMNOPQRSTUVWXYZ12345", "1334Z"));
+  const SpotRecord spot =
+      DecodeFull(FullLine("dl1abc-12", "7039.0", "DJ6UX", "ABCDEFGHIJKLMNOPQRSTUVWXYZ12345", "1334Z"));
   EXPECT_EQ(spot.LogLine.substr(39), "ABCDEFGHIJKLMNOPQRSTUVWXYZ123<DL1ABC-12>");
   EXPECT_EQ(spot.Spotter, "dl1abc-12");  // upper-cased in the log only
 }

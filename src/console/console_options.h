@@ -1,0 +1,44 @@
+// The command line of brilox-console.  Pure parsing: nothing is opened here.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/result.h"
+
+namespace brilox {
+
+// One stream of cluster bytes and the terminal it feeds.
+struct ConsoleInput {
+  int terminal = 1;
+  std::string path;  // "-" for standard input
+};
+
+enum class ColourChoice { kAuto, kAlways, kNever };
+
+struct ConsoleOptions {
+  bool help = false;
+  bool sample = false;
+  bool no_log = false;
+  std::string data_dir;        // empty: the normal data folder
+  std::string settings_path;   // empty: the normal settings files
+  std::optional<DayTime> now;  // a fixed UTC clock
+  std::string trace_path;
+  std::string call;  // overrides MyCall
+  ColourChoice colour = ColourChoice::kAuto;
+  std::vector<ConsoleInput> inputs;  // none: standard input on terminal 1
+};
+
+// `args` without the program name.
+Result<ConsoleOptions> ParseConsoleOptions(const std::vector<std::string>& args);
+
+// "2026-02-01T18:40", with optional ":SS" and a final "Z"; a blank may
+// stand for the "T".  Nothing for any other text or an impossible date.
+std::optional<DayTime> ParseUtcTime(const std::string& text);
+
+// The text of --help.
+const char* ConsoleHelpText();
+
+}  // namespace brilox
