@@ -106,8 +106,10 @@ void BM_LoopbackNodeIntoTheWindow(benchmark::State& state) {
     RecordingMessageBox messages;
     ScriptedFileDialogs dialogs;
     MemoryFileSystem files;
-    MainWindow window({settings, windows, unconnected, files, dialogs, messages, clock, format, texts, {}},
-                      {});
+    ViewStatusTexts view_status;
+    MainWindow window(
+        {settings, windows, unconnected, files, dialogs, messages, clock, format, texts, view_status, {}},
+        {});
     window.resize(900, 600);
     window.show();
     window.controller().ShowTerminal(2);
@@ -192,7 +194,9 @@ void BM_ShownTerminalLine(benchmark::State& state) {
   RecordingMessageBox messages;
   ScriptedFileDialogs dialogs;
   MemoryFileSystem files;
-  MainWindow window({settings, windows, unconnected, files, dialogs, messages, clock, format, texts, {}}, {});
+  ViewStatusTexts view_status;
+  MainWindow window(
+      {settings, windows, unconnected, files, dialogs, messages, clock, format, texts, view_status, {}}, {});
   window.resize(900, 600);
   window.show();
   window.controller().ShowTerminal(2);

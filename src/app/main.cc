@@ -10,6 +10,7 @@
 #include "shell/settings/settings.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_dialogs.h"
+#include "spots/view_status_texts.h"
 #include "spots/window_line_stores.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   brilox::BuiltInTexts texts;
   brilox::QtMessageBox messages;
   brilox::QtFileDialogs dialogs;
+  brilox::ViewStatusTexts view_status;
 
   brilox::MainWindow window({settings,
                              windows,
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
                              clock,
                              date_time_format,
                              texts,
+                             view_status,
                              {}},
                             {});
   messages.SetParent(&window);

@@ -2,16 +2,9 @@
 
 #include <cmath>
 
-namespace brilox {
+#include "spots/night_silence.h"
 
-bool NightSilenceAt(double utc_time_of_day, const Settings& settings) {
-  if (settings.NoNightSound == 0) return false;
-  const double start = settings.StartSilence;
-  const double stop = settings.StopSilence;
-  if (start < stop) return start <= utc_time_of_day && utc_time_of_day <= stop;
-  // The silence runs over midnight.
-  return utc_time_of_day > start || utc_time_of_day < stop;
-}
+namespace brilox {
 
 ClockTick::ClockTick(const Settings& settings, const Clock& clock, const DateTimeFormat& format)
     : m_settings(settings), m_clock(clock), m_format(format) {}
@@ -30,8 +23,7 @@ bool ClockTick::Timer1Timer(int screen_dpi) {
   }
   m_status = StatusClock{std::move(date), m_format.LongTime(shown)};
 
-  const double time_of_day = static_cast<double>(second % 86400) / 86400.0;
-  m_nightSilence = NightSilenceAt(time_of_day, m_settings);
+  m_nightSilence = IsNightSilence(m_settings, utc);
   return true;
 }
 

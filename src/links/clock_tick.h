@@ -20,9 +20,6 @@ struct StatusClock {
   std::string time;  // the second panel
 };
 
-// The night-silence rule at `utc_time_of_day` (a fraction of a day).
-bool NightSilenceAt(double utc_time_of_day, const Settings& settings);
-
 class ClockTick {
  public:
   // Screens finer than this leave the day name out: the date panel has no

@@ -159,12 +159,16 @@ void MainWindowController::UpdateConnectionLabel() {
 }
 
 void MainWindowController::ShowInfoLineOfView() {
-  m_view.SetStatusPanel(4, m_infoLines[static_cast<std::size_t>(CurrentWindow())]);
+  m_view.SetStatusPanel(4, m_services.view_status.For(view()).text);
 }
 
-void MainWindowController::SetInfoLine(WindowId window, std::string text) {
-  m_infoLines[static_cast<std::size_t>(window)] = std::move(text);
-  if (m_laidOut && window == CurrentWindow()) ShowInfoLineOfView();
+void MainWindowController::StatusLineChanged() {
+  if (m_laidOut) ShowInfoLineOfView();
+}
+
+void MainWindowController::SetLastIotaIndex(WindowId window, int index) {
+  if (window == WindowId::kDx) m_lastIotaDx = index;
+  if (window == WindowId::kAlarm) m_lastIotaAlarm = index;
 }
 
 void MainWindowController::ShowSolarFlux(const std::string& text) { m_view.SetStatusPanel(3, text); }
@@ -209,19 +213,19 @@ void MainWindowController::ClearBuf1Click() {
 }
 
 void MainWindowController::DxccMenuClick() {
-  const LastSpot& spot = last_spot(CurrentWindow());
-  if (m_services.seams.open_dxcc_window) m_services.seams.open_dxcc_window(spot.prefix, spot.band_mhz);
+  const ViewStatus& spot = m_services.view_status.For(view());
+  if (m_services.seams.open_dxcc_window) m_services.seams.open_dxcc_window(spot.prefix, spot.band_key);
 }
 
 // The IOTA window follows the alarm view when it is on show, else the DX view.
 void MainWindowController::IotaMenuClick() {
-  const WindowId source = run_mode() == 'A' ? WindowId::kAlarm : WindowId::kDx;
-  if (m_services.seams.open_iota_window) m_services.seams.open_iota_window(last_spot(source).iota_index);
+  const int index = run_mode() == 'A' ? m_lastIotaAlarm : m_lastIotaDx;
+  if (m_services.seams.open_iota_window) m_services.seams.open_iota_window(index);
 }
 
 void MainWindowController::CountryMenuClick() {
   if (m_services.seams.open_country_window)
-    m_services.seams.open_country_window(last_spot(CurrentWindow()).prefix);
+    m_services.seams.open_country_window(m_services.view_status.For(view()).prefix);
 }
 
 void MainWindowController::Send1Click() {

@@ -26,6 +26,7 @@
 #include "shell/settings/settings.h"
 #include "shell/startup_sequence.h"
 #include "spots/line_handler.h"
+#include "spots/view_status_texts.h"
 #include "spots/window_line_stores.h"
 
 namespace brilox {
@@ -47,14 +48,6 @@ struct MainWindowSeams {
   std::function<void(const std::string& prefix)> open_country_window;
 };
 
-// What the windows called up for a spot need of the last spot of a view;
-// spot processing sets it with the info line.
-struct LastSpot {
-  std::string prefix;
-  int band_mhz = 0;
-  int iota_index = 0;  // 0: no IOTA reference
-};
-
 struct MainWindowServices {
   Settings& settings;  // the in-memory Sound flag is toggled here
   WindowLineStores& windows;
@@ -64,6 +57,9 @@ struct MainWindowServices {
   TerminalSender& sender;
   ClockTick& clock;
   const LanguageTexts& texts;
+  // The info lines and entities of the last spot of each window, kept by
+  // spot processing.
+  const ViewStatusTexts& view_status;
   MainWindowSeams seams;
 };
 
@@ -118,13 +114,11 @@ class MainWindowController final : public TerminalHooks {
   // The one-second clock.
   void Timer1Timer(int screen_dpi);
 
-  // The info line of the last spot of a window (spot processing), shown in
-  // the fourth panel while that window is on show.
-  void SetInfoLine(WindowId window, std::string text);
-  void SetLastSpot(WindowId window, LastSpot spot) {
-    m_lastSpots[static_cast<std::size_t>(window)] = std::move(spot);
-  }
-  const LastSpot& last_spot(WindowId window) const { return m_lastSpots[static_cast<std::size_t>(window)]; }
+  // Spot processing renewed the info line of a window: the fourth panel
+  // shows the one of the window on show.
+  void StatusLineChanged();
+  // The IOTA reference index of the last spot of the DX or alarm window.
+  void SetLastIotaIndex(WindowId window, int index);
   // D&XCC (F8), &IOTA (F9) and &Country (F10) of the menu.
   void DxccMenuClick();
   void IotaMenuClick();
@@ -167,8 +161,8 @@ class MainWindowController final : public TerminalHooks {
   int m_activeTerminal = 1;
   bool m_laidOut = false;
   MainLayout m_layout;
-  std::array<std::string, kWindowCount> m_infoLines;
-  std::array<LastSpot, kWindowCount> m_lastSpots;
+  int m_lastIotaDx = 0;
+  int m_lastIotaAlarm = 0;
   std::string m_connectionLabel;
 };
 

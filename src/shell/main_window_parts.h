@@ -33,6 +33,7 @@ struct MainWindowDependencies {
   const Clock& clock;
   const DateTimeFormat& date_time_format;
   const LanguageTexts& texts;
+  const ViewStatusTexts& view_status;
   MainWindowSeams seams;
 };
 
@@ -44,7 +45,7 @@ class MainWindowParts {
         window_files({deps.files, deps.dialogs, deps.messages, deps.texts, last_folder}),
         clock(deps.settings, deps.clock, deps.date_time_format),
         controller({deps.settings, deps.windows, command_lines, capture, window_files, deps.sender, clock,
-                    deps.texts, deps.seams},
+                    deps.texts, deps.view_status, deps.seams},
                    view) {}
   MainWindowParts(const MainWindowParts&) = delete;
   MainWindowParts& operator=(const MainWindowParts&) = delete;

@@ -69,6 +69,7 @@ TEST(LastSpotMenu, FollowsTheViewOnShow) {
   FakeClock clock;
   FixedDateTimeFormat format;
   BuiltInTexts texts;
+  ViewStatusTexts view_status;
   testing::RecordingMainWindowView view;
   std::vector<std::string> calls;
   MainWindowSeams seams;
@@ -77,13 +78,18 @@ TEST(LastSpotMenu, FollowsTheViewOnShow) {
   };
   seams.open_iota_window = [&](int index) { calls.push_back("iota " + std::to_string(index)); };
   seams.open_country_window = [&](const std::string& prefix) { calls.push_back("country " + prefix); };
-  MainWindowParts parts({settings, windows, sender, memory, dialogs, messages, clock, format, texts, seams},
-                        view);
+  MainWindowParts parts(
+      {settings, windows, sender, memory, dialogs, messages, clock, format, texts, view_status, seams}, view);
   MainWindowController& controller = parts.controller;
 
-  controller.SetLastSpot(WindowId::kDx, {"K", 14, 120});
-  controller.SetLastSpot(WindowId::kAlarm, {"VP8", 7, 950});
-  controller.SetLastSpot(WindowId::kTerminal2, {"JA", 21, 0});
+  view_status.dx.prefix = "K";
+  view_status.dx.band_key = 14;
+  view_status.alarm.prefix = "VP8";
+  view_status.alarm.band_key = 7;
+  view_status.Terminal(2).prefix = "JA";
+  view_status.Terminal(2).band_key = 21;
+  controller.SetLastIotaIndex(WindowId::kDx, 120);
+  controller.SetLastIotaIndex(WindowId::kAlarm, 950);
   controller.ShowView('D');
   controller.DxccMenuClick();
   controller.IotaMenuClick();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/main_window_fixture.h"
+#include "shell/spot_window_events.h"
 
 namespace brilox {
 namespace {
@@ -53,8 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowControllerTest, RunModesSetTheMenuButtonsFocusAndStatus) {
-  controller.SetInfoLine(WindowId::kDx, "DX info");
-  controller.SetInfoLine(WindowId::kTerminal2, "T2 info");
+  SetInfoLine(WindowId::kDx, "DX info");
+  SetInfoLine(WindowId::kTerminal2, "T2 info");
   windows.Get(WindowId::kDx).SetScrollHold(true);
 
   controller.SetRunMode('D');
@@ -78,8 +79,8 @@ TEST_F(MainWindowControllerTest, RunModesSetTheMenuButtonsFocusAndStatus) {
   EXPECT_EQ(windows.view().shown_terminal, 2);
 
   // Info lines arriving for a window on show appear at once; others wait.
-  controller.SetInfoLine(WindowId::kTerminal2, "T2 newer");
-  controller.SetInfoLine(WindowId::kAlarm, "alarm info");
+  SetInfoLine(WindowId::kTerminal2, "T2 newer");
+  SetInfoLine(WindowId::kAlarm, "alarm info");
   EXPECT_EQ(view.panels[3], "T2 newer");
 }
 
@@ -180,7 +181,7 @@ TEST_F(MainWindowControllerTest, ResizeKeepsAnUnheldTerminalAtItsEnd) {
 
 TEST_F(MainWindowControllerTest, CaptureCommandsUpdateCaptionAndStatus) {
   controller.ShowTerminal(2);
-  controller.SetInfoLine(WindowId::kTerminal2, "T2 info");
+  SetInfoLine(WindowId::kTerminal2, "T2 info");
   dialogs.QueueAnswer("/captures/t2.txt");
   controller.Receive1Click();
   EXPECT_EQ(view.capture_caption, "Stop capture");
@@ -217,6 +218,16 @@ TEST_F(MainWindowControllerTest, ClockAndSolarFluxFillTheirPanels) {
   EXPECT_EQ(view.panels[0], "Thu 2026-01-15");
   EXPECT_EQ(view.panels[1], "12:00:00");
   controller.ShowSolarFlux("SFI=148");
+  EXPECT_EQ(view.panels[2], "SFI=148");
+}
+
+TEST_F(MainWindowControllerTest, SpotProcessingEventsReachTheStatusBar) {
+  WindowSpotEvents events(controller);
+  controller.ShowView('D');
+  view_status.dx.text = "K1ABC  United States  292 deg  5890 km  CQ 5";
+  events.StatusLineChanged();
+  EXPECT_EQ(view.panels[3], "K1ABC  United States  292 deg  5890 km  CQ 5");
+  events.SolarFluxChanged("SFI=148");
   EXPECT_EQ(view.panels[2], "SFI=148");
 }
 

@@ -28,7 +28,9 @@ class MainWindowFixture : public ::testing::Test {
 
   MainWindowFixture()
       : windows(settings),
-        parts({settings, windows, sender, files, dialogs, messages, clock, format, texts, Seams()}, view),
+        parts(
+            {settings, windows, sender, files, dialogs, messages, clock, format, texts, view_status, Seams()},
+            view),
         controller(parts.controller) {
     controller.SetMetrics(LayoutMetrics{30, 20, 23, 28});
     controller.SetClientSize(kWidth, kHeight);
@@ -48,6 +50,24 @@ class MainWindowFixture : public ::testing::Test {
     return seams;
   }
 
+  ViewStatus& StatusOf(WindowId window) {
+    switch (window) {
+      case WindowId::kDx:
+        return view_status.dx;
+      case WindowId::kAlarm:
+        return view_status.alarm;
+      case WindowId::kLotw:
+        return view_status.lotw;
+      default:
+        return view_status.terminals[static_cast<std::size_t>(window)];
+    }
+  }
+  // Spot processing gave `window` a new info line.
+  void SetInfoLine(WindowId window, const std::string& text) {
+    StatusOf(window).text = text;
+    controller.StatusLineChanged();
+  }
+
   // Rows "row 0" .. in `window`.
   void Fill(WindowId window, int rows) {
     for (int i = 0; i < rows; ++i) windows.Get(window).AppendLine("row " + std::to_string(i));
@@ -63,6 +83,7 @@ class MainWindowFixture : public ::testing::Test {
   FakeClock clock{EncodeDateTime(2026, 1, 15, 12, 0, 0)};
   FixedDateTimeFormat format;
   BuiltInTexts texts;
+  ViewStatusTexts view_status;
   RecordingMainWindowView view;
   std::vector<std::string> calls;
   MainWindowParts parts;

@@ -78,9 +78,12 @@ int main(int argc, char** argv) {
   brilox::RecordingMessageBox messages;
   brilox::ScriptedFileDialogs dialogs;
   brilox::MemoryFileSystem files;
+  brilox::ViewStatusTexts view_status;
+  view_status.dx.text = "RM7C  European Russia  51 deg  2260 km  CQ 16";
 
   brilox::MainWindow window(
-      {settings, windows, sender, files, dialogs, messages, clock, date_time_format, texts, {}}, {});
+      {settings, windows, sender, files, dialogs, messages, clock, date_time_format, texts, view_status, {}},
+      {});
   window.setWindowTitle(QStringLiteral("BRILOX 8.5j"));
   window.resize(900, 560);
   window.show();
@@ -92,7 +95,6 @@ int main(int argc, char** argv) {
   intake.FeedChunk(1, ReadAll(argv[2]));
   FillDxWindow(windows.Get(brilox::WindowId::kDx), ReadAll(argv[1]));
   window.controller().ShowSolarFlux("SFI=152");
-  window.controller().SetInfoLine(brilox::WindowId::kDx, "RM7C  European Russia  51 deg  2260 km  CQ 16");
   window.controller().Timer1Timer(96);
 
   const QString out = QString::fromLocal8Bit(argv[3]);

@@ -26,10 +26,10 @@ class QtMainWindowFixture : public ::testing::Test {
 
   // Builds, shows and activates the window in its start view.
   void Open(MainWindowSeams seams = {}) {
-    window =
-        std::make_unique<MainWindow>(MainWindowDependencies{settings, windows, sender, files, dialogs,
-                                                            messages, clock, format, texts, seams},
-                                     MainWindowEnvironment{"/home/op/.local/share/MORVEL/BRILOX", true, {}});
+    window = std::make_unique<MainWindow>(
+        MainWindowDependencies{settings, windows, sender, files, dialogs, messages, clock, format, texts,
+                               view_status, seams},
+        MainWindowEnvironment{"/home/op/.local/share/MORVEL/BRILOX", true, {}});
     window->resize(800, 600);
     window->show();
     window->activateWindow();
@@ -54,6 +54,7 @@ class QtMainWindowFixture : public ::testing::Test {
   FakeClock clock{EncodeDateTime(2026, 1, 15, 18, 30, 0)};
   FixedDateTimeFormat format;
   BuiltInTexts texts;
+  ViewStatusTexts view_status;
   std::unique_ptr<MainWindow> window;
 };
 

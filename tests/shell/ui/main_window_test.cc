@@ -257,7 +257,8 @@ TEST_F(MainWindowTest, StatusBarShowsTheClockAndTheViewsInfoLine) {
   window->controller().Timer1Timer(96);
   EXPECT_EQ(window->statusPanel(1)->text(), QStringLiteral("Thu 2026-01-15"));
   EXPECT_EQ(window->statusPanel(2)->text(), QStringLiteral("18:30:01"));
-  window->controller().SetInfoLine(WindowId::kDx, "K1ABC United States 292 deg 5890 km CQ 5");
+  view_status.dx.text = "K1ABC United States 292 deg 5890 km CQ 5";
+  window->controller().StatusLineChanged();
   window->viewButton(WindowId::kDx)->trigger();
   EXPECT_EQ(window->statusPanel(4)->text(), QStringLiteral("K1ABC United States 292 deg 5890 km CQ 5"));
   window->viewButton(WindowId::kAlarm)->trigger();
