@@ -152,6 +152,7 @@ class MainWindowController final : public TerminalHooks {
   void AppendToCommandLine(int n, char ch);
   // Scrolling keys on the grid of the view on show.
   bool ScrollKey(const KeyStroke& key);
+  std::optional<bool> CtrlKey(const KeyStroke& key);
   std::optional<bool> LotwKey(const KeyStroke& key);
 
   MainWindowServices m_services;

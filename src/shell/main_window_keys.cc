@@ -24,75 +24,16 @@ void MainWindowController::AppendToCommandLine(int n, char ch) {
 }
 
 bool MainWindowController::FormKeyDown(const KeyStroke& key) {
-  const FocusTarget focus = m_view.Focus();
-  const MainWindowSeams& seams = m_services.seams;
-  const int n = m_activeTerminal;
-
   if (key.ctrl) {
-    switch (key.code) {
-      case KeyCode::kC:
-        if (focus.IsCommandLine(1) && !m_view.HasSelection(focus)) {
-          // Ctrl+C travels to the node on terminal 1 (it stops a TNC's command).
-          AppendToCommandLine(1, kCtrlC);
-        } else if (focus.kind == FocusTarget::Kind::kCommandLine) {
-          m_view.CopySelection(focus);
-        } else if (run_mode() == 'L') {
-          m_view.CopySelection(FocusTarget::CallField());
-        }
-        return false;
-      case KeyCode::kN:
-        if (seams.open_telnet_directory) seams.open_telnet_directory();
-        return true;
-      case KeyCode::kT:
-        if (focus.kind == FocusTarget::Kind::kCommandLine) AppendToCommandLine(focus.terminal, kCtrlT);
-        return false;
-      case KeyCode::kV:
-        // The call field pastes by itself when it has the focus.
-        if (run_mode() == 'L' && focus.kind != FocusTarget::Kind::kLotwCallField) {
-          m_view.PasteIntoCallField();
-          return true;
-        }
-        return false;
-      case KeyCode::kW:
-        NextView();
-        return true;
-      case KeyCode::kP:
-        if (seams.answer_password_challenge) {
-          seams.answer_password_challenge(
-              n, key.shift ? m_services.settings.Password2 : m_services.settings.Password);
-        }
-        return false;
-      case KeyCode::kUp: {
-        CommandLineText line = m_view.CommandLine(n);
-        if (m_services.command_lines.HistoryOlder(n, line)) {
-          m_view.SetCommandLine(n, line);
-          return true;
-        }
-        break;  // no older line: the key scrolls as Up does
-      }
-      case KeyCode::kDown: {
-        CommandLineText line = m_view.CommandLine(n);
-        if (m_services.command_lines.HistoryNewer(n, line)) {
-          m_view.SetCommandLine(n, line);
-          return true;
-        }
-        break;
-      }
-      case KeyCode::kZ:
-        if (run_mode() != 'M') return false;
-        AppendToCommandLine(n, kCtrlZ);
-        return true;
-      default:
-        break;
-    }
+    if (std::optional<bool> decided = CtrlKey(key)) return *decided;
   }
-
   // Shift with F1 .. F10.  With Ctrl held these are the log searches of the
   // menu, so they send no shortcut.
   if (key.shift && !key.ctrl) {
+    const MainWindowSeams& seams = m_services.seams;
     const int function_key = FunctionKeyNumber(key.code);
     if (function_key >= 1 && function_key <= 9) {
-      if (seams.send_shortcut) seams.send_shortcut(n, function_key);
+      if (seams.send_shortcut) seams.send_shortcut(m_activeTerminal, function_key);
       return false;
     }
     if (function_key == 10) {
@@ -100,11 +41,68 @@ bool MainWindowController::FormKeyDown(const KeyStroke& key) {
       return true;
     }
   }
-
   if (run_mode() == 'L') {
     if (std::optional<bool> decided = LotwKey(key)) return *decided;
   }
   return ScrollKey(key);
+}
+
+// The Ctrl commands, in the order the window checks them.  Nothing when the
+// key is left to the later rows (Ctrl+Up without an older line scrolls as
+// Up does).
+std::optional<bool> MainWindowController::CtrlKey(const KeyStroke& key) {
+  const FocusTarget focus = m_view.Focus();
+  const MainWindowSeams& seams = m_services.seams;
+  const int n = m_activeTerminal;
+  switch (key.code) {
+    case KeyCode::kC:
+      if (focus.IsCommandLine(1) && !m_view.HasSelection(focus)) {
+        // On terminal 1 Ctrl+C is a character for the TNC or the node.
+        AppendToCommandLine(1, kCtrlC);
+      } else if (focus.kind == FocusTarget::Kind::kCommandLine) {
+        m_view.CopySelection(focus);
+      } else if (run_mode() == 'L') {
+        m_view.CopySelection(FocusTarget::CallField());
+      }
+      return false;
+    case KeyCode::kN:
+      if (seams.open_telnet_directory) seams.open_telnet_directory();
+      return true;
+    case KeyCode::kT:
+      if (focus.kind == FocusTarget::Kind::kCommandLine) AppendToCommandLine(focus.terminal, kCtrlT);
+      return false;
+    case KeyCode::kV:
+      // The call field pastes by itself when it has the focus.
+      if (run_mode() == 'L' && focus.kind != FocusTarget::Kind::kLotwCallField) {
+        m_view.PasteIntoCallField();
+        return true;
+      }
+      return false;
+    case KeyCode::kW:
+      NextView();
+      return true;
+    case KeyCode::kP:
+      if (seams.answer_password_challenge) {
+        seams.answer_password_challenge(
+            n, key.shift ? m_services.settings.Password2 : m_services.settings.Password);
+      }
+      return false;
+    case KeyCode::kUp:
+    case KeyCode::kDown: {
+      CommandLineText line = m_view.CommandLine(n);
+      const bool moved = key.code == KeyCode::kUp ? m_services.command_lines.HistoryOlder(n, line)
+                                                  : m_services.command_lines.HistoryNewer(n, line);
+      if (!moved) return std::nullopt;
+      m_view.SetCommandLine(n, line);
+      return true;
+    }
+    case KeyCode::kZ:
+      if (run_mode() != 'M') return false;
+      AppendToCommandLine(n, kCtrlZ);
+      return true;
+    default:
+      return std::nullopt;
+  }
 }
 
 // The LoTW view's own uses of the arrows: Left and Right go to the call
