@@ -73,6 +73,13 @@ Result<ConsoleOptions> ParseConsoleOptions(const std::vector<std::string>& args)
                             : arg == "--trace"    ? options.trace_path
                                                   : options.call;
       target = args[++i];
+    } else if (arg == "--connect") {
+      if (!has_value) return Missing(arg);
+      options.connect = args[++i];
+      options.connect_terminal = terminal;
+      if (options.connect.find(':') == std::string::npos) {
+        return Status::InvalidArgument("--connect wants HOST:PORT");
+      }
     } else if (arg == "--now") {
       if (!has_value) return Missing(arg);
       options.now = ParseUtcTime(args[++i]);
@@ -91,7 +98,12 @@ Result<ConsoleOptions> ParseConsoleOptions(const std::vector<std::string>& args)
     }
   }
   // A --terminal without a file names the terminal of standard input.
-  if (options.inputs.empty() && !options.sample) options.inputs.push_back({terminal, "-"});
+  if (options.inputs.empty() && !options.sample && options.connect.empty()) {
+    options.inputs.push_back({terminal, "-"});
+  }
+  if (!options.connect.empty() && (!options.inputs.empty() || options.sample)) {
+    return Status::InvalidArgument("--connect reads the node alone: give no files and no --sample");
+  }
   return options;
 }
 
@@ -113,6 +125,9 @@ const char* ConsoleHelpText() {
          "                   own data folder (~/.local/share/MORVEL/BRILOX).\n"
          "  --settings FILE  settings file (REGEDIT4 text, as the program keeps it);\n"
          "                   read only.  Default: the program's own settings file.\n"
+         "  --connect HOST:PORT  follow a live node on the terminal of the --terminal\n"
+         "                   before it: what the node sends goes through the pipeline,\n"
+         "                   lines typed on standard input (the login) go to the node.\n"
          "  --now TIME       a fixed UTC clock, for replaying a capture so that its\n"
          "                   spots pass the age rule: 2026-02-01T18:40Z.\n"
          "  --trace FILE     one tab-separated row per processed line (header first):\n"

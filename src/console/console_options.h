@@ -27,6 +27,8 @@ struct ConsoleOptions {
   std::optional<DayTime> now;  // a fixed UTC clock
   std::string trace_path;
   std::string call;  // overrides MyCall
+  std::string connect;   // "host:port" of a live node to follow, empty for none
+  int connect_terminal = 1;
   ColourChoice colour = ColourChoice::kAuto;
   std::vector<ConsoleInput> inputs;  // none: standard input on terminal 1
 };

@@ -11,6 +11,7 @@
 
 #include "console/console_folders.h"
 #include "console/console_input.h"
+#include "console/console_network.h"
 #include "console/console_options.h"
 #include "console/console_printer.h"
 #include "console/console_settings.h"
@@ -101,7 +102,9 @@ int Run(ConsoleOptions options) {
   spots.processing().SetEvents(&printer);
   spots.SetView({'D', 1});
 
-  if (Status fed = FeedInputs(options.inputs, spots, fs); !fed.ok()) {
+  const Status fed = options.connect.empty() ? FeedInputs(options.inputs, spots, fs)
+                                             : FollowNode(options.connect, options.connect_terminal, spots);
+  if (!fed.ok()) {
     Note(fed.ToString());
     return 1;
   }
