@@ -114,6 +114,12 @@ void ProgramWiring::RunStartup() {
     Fatal(status.message());
     return;
   }
+  // The window opens where it was closed (the close stores these from the
+  // frame's corner and the window's own size).
+  m_window->move(m_settings.MainFormLeft, m_settings.MainFormTop);
+  if (m_settings.MainFormWidth > 0 && m_settings.MainFormHeight > 0) {
+    m_window->resize(m_settings.MainFormWidth, m_settings.MainFormHeight);
+  }
   // The loaded settings replace the defaults the stores and the intake began with.
   m_windows.ApplySettings(m_settings);
   m_intake->ApplySettings(m_settings);
