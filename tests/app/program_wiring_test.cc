@@ -108,6 +108,28 @@ TEST_F(ProgramWiringTest, TypedConnectBringsRatedSpotsIntoTheDxWindowAndTheLog) 
   EXPECT_TRUE(exits.empty());
 }
 
+TEST_F(ProgramWiringTest, AStoredQuickConnectWithAutoConnectConnectsAtStartInTheStoredView) {
+  LocalClusterNode node;
+  ASSERT_TRUE(node.listening());
+  ProgramPlaces places = Places();
+  std::ofstream(places.user_settings_path, std::ios::binary)
+      << "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\MORVEL\\BRILOX\\CurrentVersion]\r\n"
+      << "\"QuickConnect\"=\"ESC C 127.0.0.1:" << node.port() << "\"\r\n"
+      << "\"AutoConnect\"=dword:00000001\r\n\"StartMode\"=dword:00000001\r\n"
+      << "\"MainFormWidth\"=dword:000002bc\r\n\r\n";
+  ProgramWiring wiring({PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+                       places);
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return wiring.started() || !exits.empty(); }));
+  ASSERT_TRUE(wiring.started());
+  EXPECT_EQ(wiring.window().controller().run_mode(), 'D');
+  EXPECT_EQ(wiring.window().width(), 700) << "the stored width";
+  ASSERT_TRUE(WaitUntil([&] { return node.has_client() && wiring.links().IsConnected(1); }))
+      << "nothing typed: the quick connect at start";
+  node.Send(RealSpotLines());
+  ASSERT_TRUE(WaitUntil([&] { return wiring.windows().Get(WindowId::kDx).row_count() >= 6; }));
+}
+
 TEST_F(ProgramWiringTest, AFatalStartShowsItsTextEndsWithCodeOneAndSavesNothing) {
   // A data folder whose DXCC.DAT is cut in mid-record cannot start.
   ProgramPlaces places = Places();
