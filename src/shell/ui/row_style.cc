@@ -1,9 +1,28 @@
 #include "shell/ui/row_style.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QString>
 
 namespace brilox {
+namespace {
+
+// The system's fixed font, or, when the machine's "monospace" resolves to a
+// face the font database does not count as fixed pitch (Noto Sans Mono does
+// so), the first face that is: the rows' columns must line up.
+QFont FixedPitchFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFontInfo(font).fixedPitch()) return font;
+  for (const QString& family : QFontDatabase::families()) {
+    if (QFontDatabase::isFixedPitch(family) && !QFontDatabase::isPrivateFamily(family)) {
+      QFont fixed(family);
+      if (QFontInfo(fixed).fixedPitch()) return fixed;
+    }
+  }
+  return font;
+}
+
+}  // namespace
 
 QColor ToQColor(Colour colour) {
   return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
@@ -13,7 +32,7 @@ QColor ToQColor(Colour colour) {
 QFont ReceiveFont(const FontSettings& settings) {
   QFont font;
   if (settings.name.empty() || settings.name == "Fixedsys") {
-    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font = FixedPitchFont();
   } else {
     font = QFont(QString::fromLatin1(settings.name.data(), static_cast<qsizetype>(settings.name.size())));
     // A name this machine lacks still gets a fixed-pitch stand-in.

@@ -21,8 +21,10 @@
 
 namespace brilox::testing {
 
-// The Qt application object the tests need; made once per test program.
+// The Qt application object the tests need; made once per test program
+// unless the test already made one (a widget test's QApplication).
 inline QCoreApplication& TestApplication() {
+  if (QCoreApplication* existing = QCoreApplication::instance()) return *existing;
   static int argc = 1;
   static char name[] = "brilox-test";
   static char* argv[] = {name, nullptr};

@@ -1,0 +1,166 @@
+#include "app/program_wiring.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+
+#include "shell/settings/language_text_ids.h"
+#include "shell/startup_loaders.h"
+#include "shell/startup_sequence.h"
+#include "shell/startup_shutdown.h"
+#include "shell/ui/main_window_startup_steps.h"
+
+namespace brilox {
+namespace {
+
+// The links' share of the shutdown: no more reconnect ticks, then every
+// open link closed.
+class LinkShutdownSteps final : public ShutdownSteps {
+ public:
+  LinkShutdownSteps(ReconnectSupervisor& supervisor, TelnetLinks& links)
+      : m_supervisor(supervisor), m_links(links) {}
+  void StopTimers() override { m_supervisor.Stop(); }
+  void CloseLinks() override { m_links.CloseAll(); }
+
+ private:
+  ReconnectSupervisor& m_supervisor;
+  TelnetLinks& m_links;
+};
+
+QRect ScreenArea() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+}  // namespace
+
+ProgramWiring::ProgramWiring(const ProgramServices& services, ProgramPlaces places)
+    : m_services(services),
+      m_places(std::move(places)),
+      m_userStore(services.fs, m_places.user_settings_path, StoreAccess::kReadWrite),
+      m_log(services.fs, m_places.data_folder),
+      m_processing(SpotProcessingServices{m_settings, services.clock, m_windows, m_countries, m_dxcc, m_log,
+                                          m_announcements, m_noLotw, m_noIota}) {
+  if (!m_places.machine_settings_path.empty()) {
+    m_machineStore =
+        std::make_unique<FileSettingsStore>(services.fs, m_places.machine_settings_path, StoreAccess::kReadOnly);
+  }
+
+  MainWindowSeams seams;
+  seams.quick_connect = [this] {
+    if (m_links) m_links->QuickConnect();
+  };
+  MainWindowEnvironment environment;
+  environment.data_folder = m_places.data_folder;
+  environment.close_query = [this] { return QueryClose(); };
+  m_window = std::make_unique<MainWindow>(
+      MainWindowDependencies{m_settings, m_windows, m_sender, services.fs, services.dialogs, services.messages,
+                             services.clock, services.date_time_format, m_linkTexts,
+                             m_processing.status_texts(), seams},
+      std::move(environment));
+
+  MainWindowController& controller = m_window->controller();
+  m_intake = std::make_unique<LineIntake>(m_settings, m_windows, m_processing, &controller);
+  m_processing.SetCaptureQuery([this](int terminal) { return m_intake->capturing(terminal); });
+  m_window->capture().SetFlagHandler([this](int terminal, bool on) { m_intake->SetCapture(terminal, on); });
+  m_spotEvents = std::make_unique<WindowSpotEvents>(controller);
+  m_processing.SetEvents(m_spotEvents.get());
+
+  m_sink = std::make_unique<PipelineCharacterSink>(*m_intake, m_processing);
+  m_presenter = std::make_unique<WindowLinkPresenter>(controller, m_windows);
+  m_links = std::make_unique<TelnetLinks>(
+      LinkServices{m_settings, m_connections, m_timers, *m_sink, *m_presenter, m_linkTexts});
+  m_linkSender = std::make_unique<LinksTerminalSender>(*m_links, nullptr);
+  m_sender.SetTarget(m_linkSender.get());
+  m_supervisor = std::make_unique<ReconnectSupervisor>(*m_links, m_timers);
+  // Every processed line shows that its terminal's link is alive.
+  m_processing.SetInactivityReset([this](int terminal) { m_links->ResetInactivity(terminal); });
+}
+
+ProgramWiring::~ProgramWiring() {
+  m_processing.SetEvents(nullptr);
+  m_processing.SetInactivityReset({});
+  m_processing.SetCaptureQuery({});
+  m_sender.SetTarget(nullptr);
+  m_supervisor.reset();
+  m_links.reset();
+}
+
+void ProgramWiring::Start() {
+  m_window->show();
+  QTimer::singleShot(0, m_window.get(), [this] { RunStartup(); });
+}
+
+void ProgramWiring::RunStartup() {
+  const QRect screen = ScreenArea();
+  SettingsEnvironment environment{m_services.fs, m_places.program_folder, m_places.locale};
+  if (!screen.isEmpty()) {
+    environment.screen_width = screen.width();
+    environment.screen_height = screen.height();
+  }
+  environment.window_width = m_window->width();
+  environment.window_height = m_window->height();
+
+  const ReferenceTables tables{m_countries, m_dxcc, &m_iota, &m_settings, &m_userStore};
+  const DataFileLoaders loaders = MakeDataFileLoaders(tables);
+  MainWindowStartupSteps steps(*m_window);
+  StartupReport report;
+  const StartupStatus status =
+      RunStartupSequence({m_settings, m_userStore, m_machineStore.get(), environment, m_places.data_folder,
+                          m_services.messages, m_texts, loaders, steps},
+                         report);
+  if (status.fatal()) {
+    Fatal(status.message());
+    return;
+  }
+  // The window opens where it was closed (the close stores these from the
+  // frame's corner and the window's own size).
+  m_window->move(m_settings.MainFormLeft, m_settings.MainFormTop);
+  if (m_settings.MainFormWidth > 0 && m_settings.MainFormHeight > 0) {
+    m_window->resize(m_settings.MainFormWidth, m_settings.MainFormHeight);
+  }
+  // The loaded settings replace the defaults the stores and the intake began with.
+  m_windows.ApplySettings(m_settings);
+  m_intake->ApplySettings(m_settings);
+  // A log file that cannot be made costs its records only; processing counts them.
+  (void)m_log.CreateMissingLogFiles();
+  (void)CheckDxccAgainstCountries(tables, {m_services.fs, m_places.data_folder, m_services.messages, m_texts});
+  m_started = true;
+  m_supervisor->ApplyAutoReconnect();
+  // The sequence's own quick-connect step is left empty: ConnectAtStart makes
+  // the same connection when AutoConnect is on.
+  m_links->ConnectAtStart();
+}
+
+void ProgramWiring::Fatal(const std::string& message) {
+  if (!message.empty()) {
+    (void)m_services.messages.Show(MessageKind::kError, m_texts.Get(kTextErrorCaption), message,
+                                   MessageButtons::kOk);
+  }
+  // Nothing is saved: the close query finds the start unfinished.
+  m_started = false;
+  if (m_services.exit) m_services.exit(1);
+}
+
+bool ProgramWiring::QueryClose() {
+  LinkShutdownSteps steps(*m_supervisor, *m_links);
+  const QRect frame = m_window->frameGeometry();
+  const QRect screen = ScreenArea();
+  ClosingWindow closing;
+  closing.left = frame.left();
+  closing.top = frame.top();
+  closing.width = m_window->width();
+  closing.height = m_window->height();
+  closing.screen_width = screen.width();
+  closing.screen_height = screen.height();
+  closing.telnet_top_row = m_settings.TelnetTopRow;
+  closing.telnet_row = m_settings.TelnetRow;
+  // No colour picker yet: the stored entries go back as they came.
+  closing.custom_colours = m_settings.CustomColor;
+  const CloseOutcome outcome =
+      CloseQuery({m_settings, m_userStore, m_services.messages, m_texts, steps, m_started}, closing);
+  return outcome.close;
+}
+
+}  // namespace brilox

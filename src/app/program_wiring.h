@@ -1,0 +1,127 @@
+// The windowed program's objects, built and wired in the one order that
+// works: the settings and the reference tables first, spot processing over
+// them, the main window, the line intake (whose hooks are the window's
+// controller), then the four telnet links that report through the window and
+// drain into the intake, and the reconnect supervisor over the links.
+//
+// Start() shows the window and runs the start-up sequence once the event
+// loop is running; a fatal start-up shows its text and ends the loop with
+// exit code 1 without saving anything.  Closing the window runs the close
+// query: the exit question, the links closed, the geometry stored.
+// Window thread only.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/forwarding_sender.h"
+#include "app/pipeline_character_sink.h"
+#include "awards/dxcc_table.h"
+#include "awards/iota_table.h"
+#include "links/reconnect_supervisor.h"
+#include "links/telnet_links.h"
+#include "platform/clock.h"
+#include "platform/date_time_format.h"
+#include "platform/file_dialogs.h"
+#include "platform/file_settings_store.h"
+#include "platform/file_system.h"
+#include "platform/locale.h"
+#include "platform/message_box.h"
+#include "platform/qt/qt_tcp_connection.h"
+#include "platform/qt/qt_timer.h"
+#include "shell/link_language_texts.h"
+#include "shell/link_window_adapters.h"
+#include "shell/settings/language_text_table.h"
+#include "shell/settings/settings.h"
+#include "shell/spot_window_events.h"
+#include "shell/ui/main_window.h"
+#include "spots/announcement_queue.h"
+#include "spots/country_table.h"
+#include "spots/line_intake.h"
+#include "spots/spot_processing.h"
+#include "spots/spot_reference_checks.h"
+#include "spots/traffic_log.h"
+#include "spots/window_line_stores.h"
+
+namespace brilox {
+
+// Where this run keeps its files; EnterProgram found the two folders.
+struct ProgramPlaces {
+  std::string program_folder;
+  std::string data_folder;
+  std::string user_settings_path;     // the per-user settings file
+  std::string machine_settings_path;  // read only; empty for none
+  LocaleVariables locale;
+};
+
+struct ProgramServices {
+  FileSystem& fs;
+  const Clock& clock;
+  // Start-up errors, the fatal text and the exit question.
+  MessageBox& messages;
+  FileDialogs& dialogs;
+  const DateTimeFormat& date_time_format;
+  // Ends the event loop with this exit code.
+  std::function<void(int code)> exit;
+};
+
+class ProgramWiring {
+ public:
+  ProgramWiring(const ProgramServices& services, ProgramPlaces places);
+  ~ProgramWiring();
+  ProgramWiring(const ProgramWiring&) = delete;
+  ProgramWiring& operator=(const ProgramWiring&) = delete;
+
+  // Shows the window; the start-up sequence runs on the first turn of the
+  // event loop.
+  void Start();
+
+  // True once the start-up sequence ran to its end.
+  bool started() const { return m_started; }
+  MainWindow& window() { return *m_window; }
+  Settings& settings() { return m_settings; }
+  WindowLineStores& windows() { return m_windows; }
+  SpotProcessing& processing() { return m_processing; }
+  TrafficLog& log() { return m_log; }
+  TelnetLinks& links() { return *m_links; }
+  const std::string& data_folder() const { return m_places.data_folder; }
+
+ private:
+  void RunStartup();
+  void Fatal(const std::string& message);
+  bool QueryClose();
+
+  ProgramServices m_services;
+  ProgramPlaces m_places;
+  FileSettingsStore m_userStore;
+  std::unique_ptr<FileSettingsStore> m_machineStore;
+  Settings m_settings;
+  LanguageTextTable m_texts;
+  LinkLanguageTexts m_linkTexts{m_texts};
+
+  CountryTable m_countries;
+  DxccTable m_dxcc;
+  IotaTable m_iota;
+  WindowLineStores m_windows{m_settings};
+  TrafficLog m_log;
+  AnnouncementQueue m_announcements;
+  NoLotwUserList m_noLotw;
+  NoIotaReferences m_noIota;
+  SpotProcessing m_processing;
+
+  ForwardingTerminalSender m_sender;
+  std::unique_ptr<MainWindow> m_window;
+  std::unique_ptr<LineIntake> m_intake;
+  std::unique_ptr<PipelineCharacterSink> m_sink;
+  std::unique_ptr<WindowLinkPresenter> m_presenter;
+  std::unique_ptr<WindowSpotEvents> m_spotEvents;
+  QtTimerFactory m_timers;
+  QtTcpConnectionFactory m_connections;
+  std::unique_ptr<TelnetLinks> m_links;
+  std::unique_ptr<LinksTerminalSender> m_linkSender;
+  std::unique_ptr<ReconnectSupervisor> m_supervisor;
+  bool m_started = false;
+};
+
+}  // namespace brilox

@@ -1,0 +1,151 @@
+// The windowed program as it is wired, offscreen, against a cluster node on
+// 127.0.0.1: start-up from a scratch settings file and data folder, the
+// connect command typed into command line 1, real spot lines from the node,
+// and the rated rows and log records they become.  The close stores the
+// window's geometry in the settings file.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/program_wiring.h"
+#include "platform/clock.h"
+#include "platform/date_time_format.h"
+#include "platform/file_dialogs.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "shell/ui/qt_test_application.h"
+#include "support/qt/local_cluster_node.h"
+#include "support/test_paths.h"
+
+namespace brilox {
+namespace {
+
+using testing::LocalClusterNode;
+using testing::ScratchFolder;
+using testing::WaitUntil;
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The spot lines of a real feed, each with a node's line end.
+std::string RealSpotLines() {
+  std::istringstream in(testing::ReadTestData("cluster_traffic/m0lte_VE7CC-1_real_spot_lines.txt"));
+  std::string bytes;
+  int taken = 0;
+  for (std::string line; taken < 6 && std::getline(in, line);) {
+    if (line.rfind("DX de ", 0) != 0) continue;
+    bytes += line + "\a\a\r\n";
+    ++taken;
+  }
+  return bytes;
+}
+
+class ProgramWiringTest : public ::testing::Test {
+ protected:
+  ProgramWiringTest() { testing::TestGuiApplication(); }
+
+  ProgramPlaces Places() const {
+    std::filesystem::create_directories(scratch.File("data"));
+    return {BRILOX_PROGRAM_DATA_DIR, scratch.File("data"), scratch.File("BRILOX.reg"), "", {}};
+  }
+
+  ScratchFolder scratch;
+  FakeClock clock{44201.57};  // 2021-01-05 13:40 UTC, the feed's day
+  RecordingMessageBox messages;
+  ScriptedFileDialogs dialogs;
+  FixedDateTimeFormat format;
+  std::vector<int> exits;
+};
+
+TEST_F(ProgramWiringTest, TypedConnectBringsRatedSpotsIntoTheDxWindowAndTheLog) {
+  LocalClusterNode node;
+  ASSERT_TRUE(node.listening());
+  ProgramWiring wiring({PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+                       Places());
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return wiring.started() || !exits.empty(); }));
+  ASSERT_TRUE(wiring.started()) << (messages.shown().empty() ? "" : messages.shown().back().text);
+  EXPECT_TRUE(std::filesystem::exists(scratch.File("data/COUNTRY2.DAT"))) << "the master files are copied";
+
+  QLineEdit* line = wiring.window().commandLine(1);
+  QTest::keyClick(line, Qt::Key_Escape);
+  QTest::keyClicks(line, QString::fromStdString("C 127.0.0.1:" + node.port()));
+  QTest::keyClick(line, Qt::Key_Return);
+  ASSERT_TRUE(WaitUntil([&] { return node.has_client() && wiring.links().IsConnected(1); }));
+
+  node.Send(RealSpotLines());
+  const LineStore& dx = wiring.windows().Get(WindowId::kDx);
+  ASSERT_TRUE(WaitUntil([&] { return dx.row_count() >= 6; })) << dx.row_count() << " DX rows";
+  int rated = 0;
+  for (int i = 0; i < dx.row_count(); ++i) {
+    if (dx.tag(i) >= 2 && dx.tag(i) <= 4) ++rated;
+  }
+  EXPECT_GT(rated, 0) << "a fresh database makes the spots' entities needed";
+  EXPECT_NE(dx.row(0).find("IK2JET"), std::string::npos) << dx.row(0);
+  EXPECT_EQ(wiring.links().InactivityCount(1), 0);
+
+  const std::string records = ReadWhole(scratch.File("data/DXINFO.DAT"));
+  EXPECT_EQ(records.size(), static_cast<std::size_t>(dx.row_count()) * kDxRecordSize);
+  EXPECT_NE(records.find("IK2JET"), std::string::npos);
+
+  // Closing: no exit question wanted here, the link closed, the geometry kept.
+  wiring.settings().WarningOnExit = false;
+  wiring.window().resize(760, 577);
+  EXPECT_TRUE(wiring.window().close());
+  ASSERT_TRUE(WaitUntil([&] { return node.client_gone() && !wiring.links().IsConnected(1); }));
+  const std::string stored = ReadWhole(scratch.File("BRILOX.reg"));
+  EXPECT_NE(stored.find("\"MainFormWidth\"=dword:000002f8"), std::string::npos) << stored;
+  EXPECT_TRUE(exits.empty());
+}
+
+TEST_F(ProgramWiringTest, AStoredQuickConnectWithAutoConnectConnectsAtStartInTheStoredView) {
+  LocalClusterNode node;
+  ASSERT_TRUE(node.listening());
+  ProgramPlaces places = Places();
+  std::ofstream(places.user_settings_path, std::ios::binary)
+      << "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\MORVEL\\BRILOX\\CurrentVersion]\r\n"
+      << "\"QuickConnect\"=\"ESC C 127.0.0.1:" << node.port() << "\"\r\n"
+      << "\"AutoConnect\"=dword:00000001\r\n\"StartMode\"=dword:00000001\r\n"
+      << "\"MainFormWidth\"=dword:000002bc\r\n\r\n";
+  ProgramWiring wiring({PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+                       places);
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return wiring.started() || !exits.empty(); }));
+  ASSERT_TRUE(wiring.started());
+  EXPECT_EQ(wiring.window().controller().run_mode(), 'D');
+  EXPECT_EQ(wiring.window().width(), 700) << "the stored width";
+  ASSERT_TRUE(WaitUntil([&] { return node.has_client() && wiring.links().IsConnected(1); }))
+      << "nothing typed: the quick connect at start";
+  node.Send(RealSpotLines());
+  ASSERT_TRUE(WaitUntil([&] { return wiring.windows().Get(WindowId::kDx).row_count() >= 6; }));
+}
+
+TEST_F(ProgramWiringTest, AFatalStartShowsItsTextEndsWithCodeOneAndSavesNothing) {
+  // A data folder whose DXCC.DAT is cut in mid-record cannot start.
+  ProgramPlaces places = Places();
+  std::ofstream(places.data_folder + "/DXCC.DAT") << "1A  Sov Mil Order";
+  ProgramWiring wiring({PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+                       places);
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return !exits.empty(); }));
+  EXPECT_EQ(exits, std::vector<int>{1});
+  EXPECT_FALSE(wiring.started());
+  ASSERT_FALSE(messages.shown().empty());
+  EXPECT_NE(messages.shown().back().text.find("DXCC.DAT"), std::string::npos) << messages.shown().back().text;
+  const std::string before = ReadWhole(places.user_settings_path);
+  EXPECT_TRUE(wiring.window().close());
+  EXPECT_EQ(ReadWhole(places.user_settings_path), before) << "the close after a fatal start saves nothing";
+}
+
+}  // namespace
+}  // namespace brilox
