@@ -38,6 +38,13 @@ DataFileLoaders MakeDataFileLoaders(const ReferenceTables& tables) {
   loaders.load_country = [countries](FileSystem& fs, const std::string& data_folder) {
     Result<CountryTable> loaded = LoadCountryFile(fs, JoinPath(data_folder, kCountryFile));
     if (!loaded.ok()) return loaded.status();
+    // A file that reads but holds no entity (a web page saved under the
+    // name, say) would leave every spot without a country and the DXCC
+    // check reporting every row missing: the start stops instead.
+    const auto& entries = loaded->entries();
+    const bool any_entity = std::any_of(entries.begin(), entries.end(),
+                                        [](const CountryEntry& entry) { return entry.entity > 0; });
+    if (!any_entity) return Status::Corrupt("no country entry in it");
     *countries = std::move(loaded).value();
     return Status::Ok();
   };

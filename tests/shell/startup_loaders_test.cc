@@ -65,6 +65,16 @@ TEST_F(StartupLoadersTest, ADamagedDxccDatabaseStopsTheStart) {
   EXPECT_EQ(files.files().at(InData("DXCC.DAT")).size(), 49u) << "the operator's file is kept for repair";
 }
 
+TEST_F(StartupLoadersTest, ACountryFileWithoutEntitiesStopsTheStart) {
+  files.files()[InData("COUNTRY2.DAT")] = "<html><body>Not Found</body></html>\r\n";
+
+  const StartupStatus status = Check();
+
+  ASSERT_TRUE(status.fatal());
+  EXPECT_EQ(status.message().rfind("Unable to load COUNTRY2.DAT (", 0), 0u) << status.message();
+  EXPECT_EQ(countries.CountryCount(), 0u);
+}
+
 TEST_F(StartupLoadersTest, TheSplashCheckFindsTheRowsNoEntityMatches) {
   files.files()[InData("DXCC.RAW")] += DxccRecordOf("ZZ9", "Nowhere");
   ASSERT_FALSE(Check().fatal());
