@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -124,6 +125,11 @@ TEST_F(ProgramWiringTest, AStoredQuickConnectWithAutoConnectConnectsAtStartInThe
   ASSERT_TRUE(wiring.started());
   EXPECT_EQ(wiring.window().controller().run_mode(), 'D');
   EXPECT_EQ(wiring.window().width(), 700) << "the stored width";
+  // The menus carry the language file's captions, read after the window was made.
+  QStringList menus;
+  for (QAction* action : wiring.window().menuBar()->actions()) menus << action->text();
+  EXPECT_TRUE(menus.startsWith(QStringLiteral("File"))) << menus.join(',').toStdString();
+  EXPECT_TRUE(menus.contains(QStringLiteral("Window"))) << menus.join(',').toStdString();
   ASSERT_TRUE(WaitUntil([&] { return node.has_client() && wiring.links().IsConnected(1); }))
       << "nothing typed: the quick connect at start";
   node.Send(RealSpotLines());

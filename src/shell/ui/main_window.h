@@ -58,6 +58,10 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   void SetLotwUserCount(int known_calls);
   void SetLotwLastUpload(const std::string& date);
   // The LOTW button and Window menu item, hidden without the user list.
+  // The menus take their captions from the language file, which start-up
+  // reads after the window exists: once the texts are in, the menus are built
+  // again from them (the item states follow at the next SetRunMode).
+  void ApplyLanguageTexts();
   void SetLotwButtonVisible(bool visible);
   void SetQuickConnectHint(const std::string& hint);
   // The colour and font settings again (start-up, options dialog): rows,
@@ -107,6 +111,7 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   void BuildDesk();
   void BuildToolbar();
   void BuildMenus();
+
   void BuildStatusBar();
   void MeasureMetrics();
   void ShowAbout();

@@ -104,6 +104,15 @@ void MainWindow::BuildToolbar() {
   m_toolbar->addWidget(m_connectionLabel);
 }
 
+void MainWindow::ApplyLanguageTexts() {
+  const bool lotw_shown = windowMenuItem(WindowId::kLotw)->isVisible();
+  QMenuBar* bar = menuBar();
+  bar->clear();
+  for (QMenu* menu : bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) menu->deleteLater();
+  BuildMenus();
+  windowMenuItem(WindowId::kLotw)->setVisible(lotw_shown);
+}
+
 void MainWindow::BuildMenus() {
   const LanguageTexts& texts = m_deps.texts;
   auto text = [&texts](int number) { return FromLatin1(texts.Text(number)); };
@@ -144,7 +153,7 @@ void MainWindow::BuildMenus() {
   country->setEnabled(static_cast<bool>(m_deps.seams.open_country_window));
 
   QMenu* window = bar->addMenu(text(kTextWindowMenu));
-  auto* items = new QActionGroup(this);
+  auto* items = new QActionGroup(window);  // goes with the menu when the menus are built again
   items->setExclusive(true);
   for (int w = 0; w < kWindowCount; ++w) {
     QString caption;

@@ -13,8 +13,11 @@ void MainWindowStartupSteps::ShowSolarFlux(const std::string& text) {
 
 void MainWindowStartupSteps::HideLotwSearch() { m_window.SetLotwButtonVisible(false); }
 
+// The title is set once the language file is read, so the menus take their
+// captions from it here.
 void MainWindowStartupSteps::SetMainTitle(const std::string& title) {
   m_window.setWindowTitle(FromLatin1(title));
+  m_window.ApplyLanguageTexts();
 }
 
 void MainWindowStartupSteps::SetStayOnTop(bool every_window) {
