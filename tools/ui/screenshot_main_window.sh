@@ -29,9 +29,10 @@ python3 tools/ui/mark_dxcc_worked.py "$data/DXCC.DAT" I=C UA=C F=C K=C DL=C \
 
 python3 tools/cluster_node_replay.py --port "$port" --burst 40 --interval 0.5 \
   tests/data/cluster_traffic/m0lte_VE7CC-1_real_spot_lines.txt &
+sleep 1  # the replay node listens before the program connects
 xvfb-run -a -s "-screen 0 1024x672x24" bash -c "
   build/src/app/brilox & program=\$!
-  sleep 8
+  sleep 12
   xwd -root -silent > '$scratch/screen.xwd'
   kill \$program"
 convert "$scratch/screen.xwd" "$out"
