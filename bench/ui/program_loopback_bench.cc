@@ -34,16 +34,10 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "spots/traffic_log.h"
+#include "support/loopback_harness.h"
 
 namespace brilox {
 namespace {
-
-long ResidentKilobytes() {
-  std::ifstream statm("/proc/self/statm");
-  long pages = 0, resident = 0;
-  statm >> pages >> resident;
-  return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 QApplication& Application() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -57,7 +51,7 @@ QApplication& Application() {
 // Spot n of the feed: a call of its own (prefixes of many entities, a
 // counter in the suffix), bands and modes in turn, laid out as nodes send it.
 std::string SpotLine(long n) {
-  static constexpr std::array<const char*, 16> kPrefixes{"DL", "F", "I", "JA", "K", "VK", "ZL", "PY",
+  static constexpr std::array<const char*, 16> kPrefixes{"DL", "F", "I",  "JA", "K",  "VK", "ZL", "PY",
                                                          "UA", "G", "EA", "SP", "OK", "HA", "YO", "LZ"};
   static constexpr std::array<int, 6> kBands{1820, 3520, 7020, 14020, 21020, 28020};
   std::string call = kPrefixes[static_cast<std::size_t>(n % 16)];
@@ -70,20 +64,6 @@ std::string SpotLine(long n) {
   std::snprintf(line, sizeof line, "DX de %-8s%10s  %-13s%-31s%04ldZ\a\a\r\n", "EA5WU-#:", frequency,
                 call.c_str(), (n % 3 == 0) ? "FT8 -12 dB" : "CW 23 dB 25 WPM CQ", 1000 + (n / 60000) % 1200);
   return line;
-}
-
-// Accepts one client and writes `rate` lines a second for `seconds`.
-void RunNode(int listener, int rate, int seconds, std::atomic<bool>& stop) {
-  const int client = ::accept(listener, nullptr, nullptr);
-  if (client < 0) return;
-  const auto start = std::chrono::steady_clock::now();
-  const long total = static_cast<long>(rate) * seconds;
-  for (long i = 0; i < total && !stop; ++i) {
-    std::this_thread::sleep_until(start + std::chrono::microseconds(i * 1000000L / rate));
-    const std::string line = SpotLine(i);
-    if (::send(client, line.data(), line.size(), MSG_NOSIGNAL) < 0) break;
-  }
-  ::close(client);
 }
 
 std::uint64_t FileSizeOr0(const std::string& path) {
@@ -101,21 +81,15 @@ void BM_LoopbackNodeThroughTheProgram(benchmark::State& state) {
     const std::string scratch = ::mkdtemp(scratch_template);
     std::filesystem::create_directories(scratch + "/data");
 
-    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::listen(listener, 1);
-    ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+    bench::LoopbackListener listener;
 
     SystemClock clock;
     RecordingMessageBox messages;
     ScriptedFileDialogs dialogs;
     FixedDateTimeFormat format;
-    ProgramWiring wiring({PosixFileSystem(), clock, messages, dialogs, format, [](int) { QApplication::quit(); }},
-                         {BRILOX_PROGRAM_DATA_DIR, scratch + "/data", scratch + "/BRILOX.reg", "", {}});
+    ProgramWiring wiring(
+        {PosixFileSystem(), clock, messages, dialogs, format, [](int) { QApplication::quit(); }},
+        {BRILOX_PROGRAM_DATA_DIR, scratch + "/data", scratch + "/BRILOX.reg", "", {}});
     wiring.window().resize(900, 600);
     wiring.Start();
     const std::string dxinfo = scratch + "/data/DXINFO.DAT";
@@ -129,28 +103,11 @@ void BM_LoopbackNodeThroughTheProgram(benchmark::State& state) {
         return;
       }
       wiring.window().controller().ShowView('D');
-      node = std::thread(RunNode, listener, rate, seconds, std::ref(stop));
-      wiring.links().TraiteCommandeWinSock(
-          1, std::string(1, '\x1b') + "C 127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "\r");
+      node = std::thread(bench::RunPacedNode, listener.fd(), rate, seconds, std::cref(stop), SpotLine);
+      wiring.links().TraiteCommandeWinSock(1, listener.ConnectCommand());
     });
 
-    // The probe asks to run every 10 ms; how late it runs is the latency.
-    std::vector<double> lateness_ms;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    qint64 due = 10;
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-      lateness_ms.push_back(std::max<double>(0.0, static_cast<double>(elapsed.elapsed() - due)));
-      due = elapsed.elapsed() + 10;
-    });
-    probe.start(10);
-    std::vector<long> resident;
-    QTimer sampler;
-    QObject::connect(&sampler, &QTimer::timeout, [&] { resident.push_back(ResidentKilobytes()); });
-    sampler.start(1000);
-    resident.push_back(ResidentKilobytes());
+    bench::EventLoopProbe probe;
 
     const long expected = static_cast<long>(rate) * seconds;
     QTimer end;
@@ -165,23 +122,12 @@ void BM_LoopbackNodeThroughTheProgram(benchmark::State& state) {
     QApplication::exec();
     stop = true;
     if (node.joinable()) node.join();
-    ::close(listener);
     wiring.links().CloseAll();
 
-    std::sort(lateness_ms.begin(), lateness_ms.end());
-    const auto at = [&](double q) {
-      return lateness_ms.empty() ? 0.0 : lateness_ms[static_cast<std::size_t>(q * (lateness_ms.size() - 1))];
-    };
+    probe.Report(state);
     state.counters["sent"] = static_cast<double>(expected);
     state.counters["logged"] = static_cast<double>(FileSizeOr0(dxinfo) / kDxRecordSize);
     state.counters["dx_rows"] = wiring.windows().Get(WindowId::kDx).row_count();
-    state.counters["latency_p50_ms"] = at(0.50);
-    state.counters["latency_p99_ms"] = at(0.99);
-    state.counters["latency_max_ms"] = lateness_ms.empty() ? 0.0 : lateness_ms.back();
-    state.counters["rss_first_kb"] = static_cast<double>(resident.front());
-    state.counters["rss_after_5s_kb"] =
-        static_cast<double>(resident[std::min<std::size_t>(5, resident.size() - 1)]);
-    state.counters["rss_last_kb"] = static_cast<double>(resident.back());
     std::filesystem::remove_all(scratch);
   }
 }
