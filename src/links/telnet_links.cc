@@ -3,19 +3,9 @@
 #include <utility>
 
 #include "links/link_commands.h"
+#include "shell/settings/language_text_ids.h"
 
 namespace brilox {
-namespace {
-
-// Language texts shown by the links.
-constexpr int kTextConnectCaption = 41;
-constexpr int kTextDisconnectCaption = 42;
-constexpr int kTextDisconnected = 154;
-constexpr int kTextConnectedTo = 156;
-constexpr int kTextNotConnected = 157;
-constexpr int kTextCannotConnect = 158;
-
-}  // namespace
 
 TelnetLinks::TelnetLinks(const LinkServices& services) : m_services(services) {
   TelnetLinkObserver& observer = *this;
@@ -64,9 +54,9 @@ void TelnetLinks::Connect(int n, const std::string& line) {
 }
 
 void TelnetLinks::ShowOpenFailure() {
-  m_services.presenter.ShowDirectoryStatus(m_services.texts.Text(kTextCannotConnect));
+  m_services.presenter.ShowDirectoryStatus(m_services.texts.Text(kTextConnectionFailed));
   m_services.presenter.SetDirectoryConnectButton(DirectoryButtonState::kConnect,
-                                                 m_services.texts.Text(kTextConnectCaption));
+                                                 m_services.texts.Text(kTextConnect));
 }
 
 SendOutcome TelnetLinks::EnvoieLigneWinSock(int n, const std::string& line) {
@@ -144,14 +134,14 @@ void TelnetLinks::OnLinkConnected(int n) {
   }
   m_services.presenter.ShowDirectoryStatus(m_services.texts.Text(kTextConnectedTo) + " " + link(n).host());
   m_services.presenter.SetDirectoryConnectButton(DirectoryButtonState::kDisconnect,
-                                                 m_services.texts.Text(kTextDisconnectCaption));
+                                                 m_services.texts.Text(kTextDisconnect));
 }
 
 void TelnetLinks::OnLinkDisconnected(int n) {
   if (m_services.presenter.CurrentTerminal() == n) m_services.presenter.ShowConnectionLabel("");
   m_services.presenter.ShowDirectoryStatus(m_services.texts.Text(kTextDisconnected));
   m_services.presenter.SetDirectoryConnectButton(DirectoryButtonState::kConnect,
-                                                 m_services.texts.Text(kTextConnectCaption));
+                                                 m_services.texts.Text(kTextConnect));
 }
 
 void TelnetLinks::OnLinkText(int n, std::string_view text) {
