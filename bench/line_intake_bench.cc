@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/line_handler.h"
 #include "spots/line_intake.h"
 #include "spots/window_line_stores.h"

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "shell/settings/language_text_ids.h"
+#include "core/language_text_ids.h"
 #include "shell/startup_loaders.h"
 #include "shell/startup_sequence.h"
 #include "shell/startup_shutdown.h"

@@ -7,7 +7,7 @@
 
 #include "platform/file_system.h"
 #include "platform/message_box.h"
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 
 namespace brilox {
 

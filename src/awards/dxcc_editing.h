@@ -6,7 +6,7 @@
 
 #include "awards/dxcc_table.h"
 #include "platform/message_box.h"
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 
 namespace brilox {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/spot_processing_events.h"
 #include "spots/window_line_stores.h"
 

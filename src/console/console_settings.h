@@ -10,7 +10,7 @@
 
 #include "console/console_options.h"
 #include "platform/file_system.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

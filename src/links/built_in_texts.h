@@ -8,7 +8,7 @@
 #include <string>
 
 #include "links/link_seams.h"
-#include "shell/settings/language_text_ids.h"
+#include "core/language_text_ids.h"
 
 namespace brilox {
 

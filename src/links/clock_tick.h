@@ -11,7 +11,7 @@
 
 #include "platform/clock.h"
 #include "platform/date_time_format.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

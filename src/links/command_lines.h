@@ -15,7 +15,7 @@
 
 #include "links/command_history.h"
 #include "links/terminal_sender.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/window_line_stores.h"
 
 namespace brilox {

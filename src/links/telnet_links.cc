@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "links/link_commands.h"
-#include "shell/settings/language_text_ids.h"
+#include "core/language_text_ids.h"
 
 namespace brilox {
 

@@ -21,7 +21,7 @@
 #include "links/telnet_link.h"
 #include "platform/tcp_connection.h"
 #include "platform/timer.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

@@ -1,6 +1,6 @@
 #include "links/terminal_capture.h"
 
-#include "shell/settings/language_text_ids.h"
+#include "core/language_text_ids.h"
 
 namespace brilox {
 

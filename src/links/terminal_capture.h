@@ -20,7 +20,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/window_line_stores.h"
 
 namespace brilox {

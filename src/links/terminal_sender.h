@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

@@ -1,7 +1,7 @@
 #include "links/window_file_commands.h"
 
 #include "links/terminal_capture.h"
-#include "shell/settings/language_text_ids.h"
+#include "core/language_text_ids.h"
 
 namespace brilox {
 namespace {

@@ -19,7 +19,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/result.h"
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 #include "shell/settings/settings_language.h"  // LanguageFileName
 
 namespace brilox {

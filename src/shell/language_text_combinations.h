@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 
 namespace brilox {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "links/link_seams.h"
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 
 namespace brilox {
 

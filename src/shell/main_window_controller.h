@@ -23,7 +23,7 @@
 #include "shell/key_stroke.h"
 #include "shell/main_window_layout.h"
 #include "shell/main_window_view.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "shell/startup_sequence.h"
 #include "spots/line_handler.h"
 #include "spots/view_status_texts.h"

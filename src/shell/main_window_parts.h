@@ -18,7 +18,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "shell/main_window_controller.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/window_line_stores.h"
 
 namespace brilox {

@@ -15,8 +15,8 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/result.h"
-#include "shell/settings/language_text_table.h"
-#include "shell/settings/settings.h"
+#include "core/language_text_table.h"
+#include "core/settings.h"
 #include "shell/startup_status.h"
 
 namespace brilox {

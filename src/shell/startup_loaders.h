@@ -4,11 +4,11 @@
 // Window thread.
 #pragma once
 
-#include "awards/dxcc_prefix_checks.h"
+#include "shell/dxcc_prefix_checks.h"
 #include "awards/dxcc_table.h"
 #include "awards/iota_table.h"
 #include "platform/settings_store.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "shell/startup_data_checks.h"
 #include "spots/country_table.h"
 

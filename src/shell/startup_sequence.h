@@ -14,9 +14,9 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 #include "shell/settings/load_settings.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "shell/startup_data_checks.h"
 #include "shell/startup_status.h"
 

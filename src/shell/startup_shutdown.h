@@ -12,8 +12,8 @@
 #include "platform/message_box.h"
 #include "platform/result.h"
 #include "platform/settings_store.h"
-#include "shell/settings/language_text_table.h"
-#include "shell/settings/settings.h"
+#include "core/language_text_table.h"
+#include "core/settings.h"
 
 namespace brilox {
 

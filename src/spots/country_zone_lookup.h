@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/country_table.h"
 #include "spots/spot_checks.h"
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/country_table.h"
 #include "spots/spot_record.h"
 

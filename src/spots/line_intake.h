@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/keyword_matcher.h"
 #include "spots/line_handler.h"
 #include "spots/window_line_stores.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/clock.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/line_handler.h"
 #include "spots/propagation_lines.h"
 #include "spots/spot_record.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "awards/dxcc_table.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/country_table.h"  // kNoEntityPrefix
 #include "spots/spot_record.h"
 

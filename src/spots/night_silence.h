@@ -6,7 +6,7 @@
 #pragma once
 
 #include "platform/clock.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/spot_record.h"
 
 namespace brilox {

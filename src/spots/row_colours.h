@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

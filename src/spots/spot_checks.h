@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/band_mode.h"
 #include "spots/spot_record.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/clock.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/spot_record.h"
 
 namespace brilox {

@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "platform/clock.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/spot_record.h"
 
 namespace brilox {

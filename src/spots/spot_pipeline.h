@@ -18,7 +18,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/result.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/announcement_queue.h"
 #include "spots/country_table.h"
 #include "spots/line_intake.h"

@@ -18,7 +18,7 @@
 
 #include "awards/dxcc_table.h"
 #include "platform/clock.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/alarm_repeat.h"
 #include "spots/announcement_queue.h"
 #include "spots/country_table.h"

@@ -21,7 +21,7 @@
 
 #include "platform/file_system.h"
 #include "platform/result.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

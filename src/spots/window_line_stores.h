@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/line_store.h"
 #include "spots/row_colours.h"
 #include "spots/terminal_count.h"

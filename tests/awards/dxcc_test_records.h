@@ -7,7 +7,7 @@
 
 #include "awards/dxcc_file.h"
 #include "awards/dxcc_table.h"
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 
 namespace brilox::testing {
 

@@ -10,7 +10,7 @@
 
 #include "platform/memory_file_system.h"
 #include "platform/message_box.h"
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 #include "shell/startup_data_checks.h"
 
 namespace brilox::testing {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/clock.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/band_mode.h"  // SpotFrequencyKhz
 #include "spots/spot_line_decoder.h"
 #include "support/test_paths.h"

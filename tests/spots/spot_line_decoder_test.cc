@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/clock.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/band_mode.h"
 #include "spots/spot_line_test_support.h"
 

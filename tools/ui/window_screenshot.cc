@@ -19,7 +19,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/memory_file_system.h"
 #include "platform/message_box.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_dialogs.h"
 #include "spots/line_class.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "shell/settings/migrate_settings.h"
-#include "shell/settings/settings_colours.h"
+#include "core/settings_colours.h"
 #include "shell/settings/settings_encoding.h"
 #include "shell/settings/settings_language.h"
 #include "shell/settings/settings_values.h"

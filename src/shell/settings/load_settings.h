@@ -14,7 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/locale.h"
 #include "platform/settings_store.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

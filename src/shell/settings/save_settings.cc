@@ -1,6 +1,6 @@
 #include "shell/settings/save_settings.h"
 
-#include "shell/settings/settings_colours.h"
+#include "core/settings_colours.h"
 #include "shell/settings/settings_encoding.h"
 
 namespace brilox {

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "platform/settings_store.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "shell/settings/settings_lists.h"
 
 namespace brilox {

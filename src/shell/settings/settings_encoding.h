@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

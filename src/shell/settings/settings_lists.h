@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/settings_store.h"
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

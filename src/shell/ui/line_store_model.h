@@ -9,7 +9,7 @@
 #include <QFont>
 #include <QSize>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 #include "spots/line_store.h"
 #include "spots/row_colours.h"
 #include "spots/window_line_stores.h"

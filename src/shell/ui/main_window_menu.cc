@@ -10,7 +10,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "shell/settings/language_text_ids.h"
+#include "core/language_text_ids.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_dialogs.h"

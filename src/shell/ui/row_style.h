@@ -7,7 +7,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

@@ -10,7 +10,7 @@
 
 #include "platform/file_settings_store.h"
 #include "platform/memory_file_system.h"
-#include "shell/settings/settings_colours.h"
+#include "core/settings_colours.h"
 #include "shell/settings/settings_encoding.h"
 
 namespace brilox {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 namespace brilox {
 

@@ -1,4 +1,4 @@
-#include "shell/settings/settings.h"
+#include "core/settings.h"
 
 #include <algorithm>
 

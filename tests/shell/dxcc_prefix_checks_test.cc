@@ -1,11 +1,11 @@
 // The start-up check of the DXCC table against the country file.
-#include "awards/dxcc_prefix_checks.h"
+#include "shell/dxcc_prefix_checks.h"
 
 #include <gtest/gtest.h>
 
 #include "awards/dxcc_file.h"
 #include "awards/dxcc_store.h"
-#include "dxcc_test_records.h"
+#include "awards/dxcc_test_records.h"
 #include "platform/memory_file_system.h"
 
 namespace brilox {

@@ -1,4 +1,4 @@
-#include "awards/dxcc_prefix_checks.h"
+#include "shell/dxcc_prefix_checks.h"
 
 #include <array>
 #include <set>

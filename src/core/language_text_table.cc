@@ -1,4 +1,4 @@
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 
 #include <cassert>
 #include <cstdint>

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/settings/language_text_ids.h"
+#include "core/language_text_ids.h"
 
 namespace brilox {
 

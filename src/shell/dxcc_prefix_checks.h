@@ -10,7 +10,7 @@
 #include "awards/dxcc_table.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
-#include "shell/settings/language_text_table.h"
+#include "core/language_text_table.h"
 #include "spots/country_table.h"
 
 namespace brilox {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "awards/dxcc_file.h"
-#include "awards/dxcc_prefix_checks.h"
+#include "shell/dxcc_prefix_checks.h"
 #include "awards/dxcc_store.h"
 #include "platform/memory_file_system.h"
 #include "spots/country_table.h"
