@@ -69,6 +69,32 @@ constexpr DxccEntityCode kCodes[] = {
     {518, "PJ7"}, {519, "PJ5"}, {520, "PJ4"}, {521, "Z8"}, {522, "Z6"}
 };
 
+// The 62 deleted entities with the names the DXCC database gives them.
+struct DeletedEntity {
+  std::string_view prefix;
+  std::string_view name;
+};
+constexpr DeletedEntity kDeletedEntities[] = {
+    {"1B", "*Blenheim Reef"}, {"1G", "*Geyser Reef"}, {"J2/A", "*Abu Ail"}, {"1M", "*Minerva Reef"},
+    {"4W/Y", "*Yemen Arab Rep."}, {"7J1", "*Okino Tori-shima"}, {"8Z4", "*HZ/YI neutral zone"},
+    {"8Z5", "*9K/HZ neutral zone"}, {"9S4", "*Saar"}, {"9U/R", "*Ruanda-Urundi"}, {"AC3", "*Sikkim"},
+    {"AC4", "*Tibet"}, {"C9/M", "*Manchuria"}, {"CN/T", "*Tangier"}, {"CR8D", "*Dumao and Diu"},
+    {"CR8G", "*Goa"}, {"CR1O", "*Portuguese Timor"}, {"DLEX", "*Old Germany"}, {"Y2", "*German Dem. Rep."},
+    {"EA9I", "*Ifni"}, {"FF", "*French West Africa"}, {"FH/C", "*Comoros"}, {"FI8", "*French Indo-China"},
+    {"FN8", "*French India"}, {"FQ8", "*Fr. Equat. Africa"}, {"HK0B", "*Bajo Nuevo"}, {"HK0R", "*Serrana Bank"},
+    {"I1/T", "*Trieste"}, {"I5/S", "*Italian Somaliland"}, {"JZ0", "*Neth. North Guinea"},
+    {"KH5K", "*Kingman Reef"}, {"KR6", "*Okinawa"}, {"KS4", "*Swan Is."}, {"KZ5", "*Canal Zone"},
+    {"OKEX", "*Czechoslovakia"}, {"P2/P", "*Papua Territory"}, {"P2/G", "*Terr. New Guinea"},
+    {"PJ2X", "*Neth.Antilles"}, {"PJ7X", "*Sint Maarten"}, {"PK1", "*Java"}, {"PK4", "*Sumatra"},
+    {"PK5", "*Netherlands Borneo"}, {"PK6", "*Celebe & Molucca"}, {"R1M", "*Malyj Vysotskij"},
+    {"ST0", "*Southern Sudan"}, {"UN1", "*Karelo-Finnish Rep."}, {"VO", "*Newfoundland"}, {"VQ1", "*Zanzibar"},
+    {"VQ6", "*British Somaliland"}, {"VQ9A", "*Aldabra"}, {"VQ9D", "*Desroches"}, {"VQ9F", "*Farquhar"},
+    {"VS2", "*Malaya"}, {"VS4", "*Sarawak"}, {"VS9A", "*Peop. Dem Rep Yemen"}, {"VS9H", "*Kuria Maria Is."},
+    {"VS9K", "*Kamaran"}, {"ZC5", "*British N. Borneo"}, {"ZC6", "*Palestine"}, {"ZD4", "*Gold Coast,Togoland"},
+    {"ZS0", "*Penguin Is."}, {"ZS9", "*Walvis Bay"},
+};
+static_assert(std::size(kDeletedEntities) == 62);
+
 constexpr bool IsSortedByNumber() {
   for (std::size_t i = 1; i < std::size(kCodes); ++i) {
     if (kCodes[i - 1].entity >= kCodes[i].entity) return false;
@@ -98,6 +124,15 @@ std::string_view DxccPrefixForEntity(int entity) {
 bool IsDeletedDxccEntity(int entity) {
   std::string_view prefix = DxccPrefixForEntity(entity);
   return !prefix.empty() && prefix.front() == '*';
+}
+
+std::string_view DeletedEntityName(std::string_view prefix) {
+  while (!prefix.empty() && prefix.back() == ' ') prefix.remove_suffix(1);
+  prefix = WithoutDeletionMark(prefix);
+  for (const DeletedEntity& entity : kDeletedEntities) {
+    if (entity.prefix == prefix) return entity.name;
+  }
+  return {};
 }
 
 int DxccEntityForPrefix(std::string_view prefix) {

@@ -32,4 +32,9 @@ bool IsDeletedDxccEntity(int entity);
 // over deleted ones, then the lower number.  0 when no entity has it.
 int DxccEntityForPrefix(std::string_view prefix);
 
+// `DeletedEntities`: the name under which the DXCC database lists the deleted
+// entity filed under `prefix` ("VQ9A" or "*VQ9A", trailing blanks ignored),
+// "*" first as in the database ("*Aldabra"); empty when it is not one.
+std::string_view DeletedEntityName(std::string_view prefix);
+
 }  // namespace brilox
