@@ -73,6 +73,12 @@ Result<ConsoleOptions> ParseConsoleOptions(const std::vector<std::string>& args)
                             : arg == "--trace"    ? options.trace_path
                                                   : options.call;
       target = args[++i];
+    } else if (arg == "--import-adif" || arg == "--import-adif-iota" || arg == "--import-lotw-report") {
+      if (!has_value) return Missing(arg);
+      const LogImportKind kind = arg == "--import-adif"        ? LogImportKind::kDxcc
+                                 : arg == "--import-adif-iota" ? LogImportKind::kIota
+                                                               : LogImportKind::kLotwReport;
+      options.imports.push_back({kind, args[++i]});
     } else if (arg == "--connect") {
       if (!has_value) return Missing(arg);
       options.connect = args[++i];
@@ -96,6 +102,12 @@ Result<ConsoleOptions> ParseConsoleOptions(const std::vector<std::string>& args)
     } else {
       options.inputs.push_back({terminal, arg});
     }
+  }
+  if (!options.imports.empty()) {
+    if (!options.inputs.empty() || options.sample || !options.connect.empty()) {
+      return Status::InvalidArgument("an import reads no traffic: give no files, --sample or --connect with it");
+    }
+    return options;
   }
   // A --terminal without a file names the terminal of standard input.
   if (options.inputs.empty() && !options.sample && options.connect.empty()) {
@@ -139,6 +151,14 @@ const char* ConsoleHelpText() {
          "                   DIR the --data-dir or the program folder) with the built-in\n"
          "                   settings and its own clock, into a temporary data folder\n"
          "                   that is removed at the end: nothing is written into DIR.\n"
+         "  --import-adif FILE         import an ADIF log into the DXCC database of\n"
+         "                   the data folder (paper credits: worked, confirmed).\n"
+         "  --import-adif-iota FILE    import an ADIF log into the IOTA database.\n"
+         "  --import-lotw-report FILE  import a LoTW report (LoTW credits).\n"
+         "                   Imports run in the order given, print the import\n"
+         "                   window's counters and status, save the database, and\n"
+         "                   read no traffic.  A file that is no log, is cut short\n"
+         "                   or damaged changes nothing and ends with status 1.\n"
          "  --help           this text.\n"
          "\n"
          "Output rows: \"DX    \", \"ALARM \" or \"LOTW  \" and the row.  Bytes that are\n"

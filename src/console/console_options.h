@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "awards/log_import.h"
 #include "platform/clock.h"
 #include "platform/result.h"
 
@@ -14,6 +15,12 @@ namespace brilox {
 struct ConsoleInput {
   int terminal = 1;
   std::string path;  // "-" for standard input
+};
+
+// A log to import into the databases of the data folder.
+struct ConsoleImport {
+  LogImportKind kind = LogImportKind::kDxcc;
+  std::string path;
 };
 
 enum class ColourChoice { kAuto, kAlways, kNever };
@@ -31,6 +38,7 @@ struct ConsoleOptions {
   int connect_terminal = 1;
   ColourChoice colour = ColourChoice::kAuto;
   std::vector<ConsoleInput> inputs;  // none: standard input on terminal 1
+  std::vector<ConsoleImport> imports;  // when any: import them, in order, and read no traffic
 };
 
 // `args` without the program name.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/console_folders.h"
+#include "console/console_import.h"
 #include "console/console_input.h"
 #include "console/console_network.h"
 #include "console/console_options.h"
@@ -83,6 +84,9 @@ int Run(ConsoleOptions options) {
     clock = std::make_unique<FakeClock>(*options.now);
   } else {
     clock = std::make_unique<SystemClock>();
+  }
+  if (!options.imports.empty()) {
+    return RunConsoleImports(options.imports, fs, folders->data_folder, settings.settings, *clock, stdout, stderr);
   }
   Result<std::unique_ptr<SpotPipeline>> pipeline = SpotPipeline::Open(
       fs, *clock, folders->data_folder, std::move(settings.settings), MissingDxccFile::kFreshFromCountryFile);
