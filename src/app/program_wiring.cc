@@ -51,6 +51,7 @@ ProgramWiring::ProgramWiring(const ProgramServices& services, ProgramPlaces plac
   seams.quick_connect = [this] {
     if (m_links) m_links->QuickConnect();
   };
+  seams.import_log = [this](LogImportKind kind) { ImportLog(kind); };
   MainWindowEnvironment environment;
   environment.data_folder = m_places.data_folder;
   environment.close_query = [this] { return QueryClose(); };
@@ -126,6 +127,7 @@ void ProgramWiring::RunStartup() {
   // A log file that cannot be made costs its records only; processing counts them.
   (void)m_log.CreateMissingLogFiles();
   (void)CheckDxccAgainstCountries(tables, {m_services.fs, m_places.data_folder, m_services.messages, m_texts});
+  m_iotaLoaded = report.data.iota_loaded;
   m_started = true;
   m_supervisor->ApplyAutoReconnect();
   // The sequence's own quick-connect step is left empty: ConnectAtStart makes

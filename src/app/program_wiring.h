@@ -13,12 +13,15 @@
 
 #include <functional>
 #include <memory>
+
+#include <QPointer>
 #include <string>
 
 #include "app/forwarding_sender.h"
 #include "app/pipeline_character_sink.h"
 #include "awards/dxcc_table.h"
 #include "awards/iota_table.h"
+#include "awards/log_import.h"
 #include "links/reconnect_supervisor.h"
 #include "links/telnet_links.h"
 #include "platform/clock.h"
@@ -89,6 +92,8 @@ class ProgramWiring {
 
  private:
   void RunStartup();
+  // The Tools menu's imports (program_imports.cc).
+  void ImportLog(LogImportKind kind);
   void Fatal(const std::string& message);
   bool QueryClose();
 
@@ -122,6 +127,9 @@ class ProgramWiring {
   std::unique_ptr<LinksTerminalSender> m_linkSender;
   std::unique_ptr<ReconnectSupervisor> m_supervisor;
   bool m_started = false;
+  bool m_iotaLoaded = false;  // an IOTA.DAT of an older layout must not be saved
+  std::string m_importFolder;  // where the next import's file dialog starts
+  QPointer<QWidget> m_importWindow;
 };
 
 }  // namespace brilox

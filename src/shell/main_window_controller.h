@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "awards/log_import.h"
 #include "links/clock_tick.h"
 #include "links/command_lines.h"
 #include "links/link_seams.h"
@@ -46,6 +47,8 @@ struct MainWindowSeams {
   std::function<void(const std::string& prefix, int band_mhz)> open_dxcc_window;
   std::function<void(int iota_index)> open_iota_window;
   std::function<void(const std::string& prefix)> open_country_window;
+  // The Tools menu's imports: choose a log or a LoTW report and import it.
+  std::function<void(LogImportKind kind)> import_log;
 };
 
 struct MainWindowServices {

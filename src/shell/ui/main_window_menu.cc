@@ -200,10 +200,16 @@ void MainWindow::BuildMenus() {
   tools->addSeparator();
   Disabled(tools->addAction(text(kTextUpdateIotaFromFile)));
   tools->addSeparator();
-  Disabled(tools->addAction(text(kTextImportAdif) + QStringLiteral(" (DXCC)")));
-  Disabled(tools->addAction(text(kTextImportAdif) + QStringLiteral(" (IOTA)")));
+  const auto import_item = [this, tools](const QString& caption, LogImportKind kind) {
+    QAction* item = tools->addAction(caption, this, [this, kind] {
+      if (controller().seams().import_log) controller().seams().import_log(kind);
+    });
+    item->setEnabled(static_cast<bool>(m_deps.seams.import_log));
+  };
+  import_item(text(kTextImportAdif) + QStringLiteral(" (DXCC)"), LogImportKind::kDxcc);
+  import_item(text(kTextImportAdif) + QStringLiteral(" (IOTA)"), LogImportKind::kIota);
   tools->addSeparator();
-  Disabled(tools->addAction(text(kTextImportLotwReport)));
+  import_item(text(kTextImportLotwReport), LogImportKind::kLotwReport);
   Disabled(tools->addAction(text(kTextImportLotwFromArrl)));
   tools->addSeparator();
   Disabled(tools->addAction(text(kTextBackupDatabases)));
