@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "app/program_wiring.h"
+#include "awards/dxcc_store.h"
+#include "awards/ui/log_import_window.h"
 #include "platform/clock.h"
 #include "platform/date_time_format.h"
 #include "platform/file_dialogs.h"
@@ -134,6 +136,43 @@ TEST_F(ProgramWiringTest, AStoredQuickConnectWithAutoConnectConnectsAtStartInThe
       << "nothing typed: the quick connect at start";
   node.Send(RealSpotLines());
   ASSERT_TRUE(WaitUntil([&] { return wiring.windows().Get(WindowId::kDx).row_count() >= 6; }));
+}
+
+// The Tools menu's ADIF import as the operator uses it: a file that is no
+// log is refused with the language file's message; a real log is imported
+// by the window and saved into DXCC.DAT.
+TEST_F(ProgramWiringTest, ToolsMenuImportsAnAdifLogIntoTheDxccDatabase) {
+  ProgramWiring wiring({PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+                       Places());
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return wiring.started() || !exits.empty(); }));
+  ASSERT_TRUE(wiring.started());
+  QAction* import = nullptr;
+  for (QAction* action : wiring.window().menuBar()->findChildren<QAction*>()) {
+    if (action->text().endsWith(QStringLiteral("(DXCC)"))) import = action;
+  }
+  ASSERT_NE(import, nullptr);
+  ASSERT_TRUE(import->isEnabled());
+
+  dialogs.QueueAnswer(testing::TestDataPath("adif/adifproc_DP9X.adi"));
+  import->trigger();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown().back().text, "This file is not an ADIF file");
+  EXPECT_EQ(wiring.window().findChild<LogImportWindow*>(), nullptr);
+
+  dialogs.QueueAnswer(testing::TestDataPath("adif/adifproc_LU7HF_QLog.adi"));
+  import->trigger();
+  ASSERT_EQ(dialogs.requests().size(), 2u);
+  EXPECT_EQ(dialogs.requests().back().folder, testing::TestDataPath("adif")) << "the last import's folder";
+  LogImportWindow* window = wiring.window().findChild<LogImportWindow*>();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return window->finished(); }));
+  EXPECT_TRUE(window->outcome().ok()) << window->outcome().ToString();
+  DxccTable saved;
+  ASSERT_TRUE(LoadDxccTable(PosixFileSystem(), scratch.File("data"), saved).ok());
+  const DxccEntry& argentina = saved.row(saved.FindDxccByExactPrefix("LU"));
+  EXPECT_NE(argentina.paper_state(DxccColumn::k12), '-') << "LU7HF's 12 m QSO";
+  EXPECT_TRUE(exits.empty());
 }
 
 TEST_F(ProgramWiringTest, AFatalStartShowsItsTextEndsWithCodeOneAndSavesNothing) {
