@@ -66,8 +66,9 @@ std::optional<DxccColumn> HfBandColumn(std::string_view band) {
   return std::nullopt;
 }
 
-// A worked QSO gives "W", a confirmed one "C"; nothing is ever lowered.
-int RaisePaper(char& state, bool confirmed) {
+// A worked QSO gives "W", a confirmed one "C"; nothing is ever lowered.  The
+// DXCC and IOTA states share these characters.
+int RaiseWorkedOrConfirmed(char& state, bool confirmed) {
   if ((state == kStateNotWorked || state == kStateWorked) && confirmed) {
     state = kStateConfirmed;
     return 1;
@@ -185,7 +186,9 @@ int ImportDxccQso(const AdifRecord& record, DxccTable& table, DxccImportContext&
   const bool confirmed = Field(record, "QSL_RCVD") == "Y";
   const std::string mode = Field(record, "MODE");
   const std::string group = Field(record, "APP_LOTW_MODEGROUP");
-  auto raise = [&](DxccColumn column) { return RaisePaper(entry.state(false, column), confirmed); };
+  auto raise = [&](DxccColumn column) {
+    return RaiseWorkedOrConfirmed(entry.state(false, column), confirmed);
+  };
   int updates = 0;
   if (IsCwQso(mode, group) && qso.date >= kFirstCwCreditDay) {
     updates += raise(DxccColumn::kCw);
@@ -211,17 +214,7 @@ int ImportIotaQso(const AdifRecord& record, IotaTable& table) {
   if (!reference) return 0;
   const int index = IotaTableIndex(reference->continent, reference->number);
   if (index == 0) return 0;
-  char& status = table.entry(index).status;
-  const bool confirmed = Field(record, "QSL_RCVD") == "Y";
-  if ((status == kIotaNotWorked || status == kIotaWorked) && confirmed) {
-    status = kIotaConfirmed;
-    return 1;
-  }
-  if (status == kIotaNotWorked) {
-    status = kIotaWorked;
-    return 1;
-  }
-  return 0;
+  return RaiseWorkedOrConfirmed(table.entry(index).status, Field(record, "QSL_RCVD") == "Y");
 }
 
 int ImportLotwReportQso(const AdifRecord& record, DxccTable& table, const LotwStationFilter& filter,

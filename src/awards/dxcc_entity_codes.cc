@@ -109,6 +109,12 @@ std::string_view WithoutDeletionMark(std::string_view prefix) {
   return prefix;
 }
 
+// A prefix as a file or a caller writes it, blank-padded or marked deleted.
+std::string_view BarePrefix(std::string_view prefix) {
+  while (!prefix.empty() && prefix.back() == ' ') prefix.remove_suffix(1);
+  return WithoutDeletionMark(prefix);
+}
+
 }  // namespace
 
 std::span<const DxccEntityCode> DxccEntityCodes() { return kCodes; }
@@ -127,8 +133,7 @@ bool IsDeletedDxccEntity(int entity) {
 }
 
 std::string_view DeletedEntityName(std::string_view prefix) {
-  while (!prefix.empty() && prefix.back() == ' ') prefix.remove_suffix(1);
-  prefix = WithoutDeletionMark(prefix);
+  prefix = BarePrefix(prefix);
   for (const DeletedEntity& entity : kDeletedEntities) {
     if (entity.prefix == prefix) return entity.name;
   }
@@ -136,8 +141,7 @@ std::string_view DeletedEntityName(std::string_view prefix) {
 }
 
 int DxccEntityForPrefix(std::string_view prefix) {
-  while (!prefix.empty() && prefix.back() == ' ') prefix.remove_suffix(1);
-  prefix = WithoutDeletionMark(prefix);
+  prefix = BarePrefix(prefix);
   if (prefix.empty()) return 0;
   int deleted_match = 0;
   for (const DxccEntityCode& row : kCodes) {
