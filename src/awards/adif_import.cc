@@ -13,6 +13,11 @@ namespace {
 // CW credit starts with 1975.
 constexpr QsoDate kFirstCwCreditDay = 19750101;
 
+// How much of an IOTA or COMMENT field the reference scan reads: far more
+// than any comment holds, and a bound on a scan that slows with the square
+// of the text on a damaged file's megabyte-long value.
+constexpr std::size_t kMaxIotaScanLength = 2000;
+
 std::string Trimmed(std::string_view value) {
   while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
   while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
@@ -210,7 +215,7 @@ int ImportIotaQso(const AdifRecord& record, IotaTable& table) {
   if (text.empty()) text = Field(record, "COMMENT");
   if (text.empty()) return 0;
   const std::optional<IotaReference> reference =
-      ScanIotaReference(text, Field(record, "CALL"), RejectIotaForImportedCall);
+      ScanIotaReference(text, Field(record, "CALL"), RejectIotaForImportedCall, kMaxIotaScanLength);
   if (!reference) return 0;
   const int index = IotaTableIndex(reference->continent, reference->number);
   if (index == 0) return 0;

@@ -189,6 +189,12 @@ TEST(ImportIotaQso, FieldThenCommentWithTheCallRules) {
   EXPECT_EQ(ImportIotaQso(Record({{"CALL", "ON4ABC"}, {"IOTA", "EU-005"}}), table), 0);
   EXPECT_EQ(ImportIotaQso(Record({{"CALL", "G0ABC"}, {"COMMENT", "NOT EU-005, NA-001"}}), table), 1);
   EXPECT_EQ(table.entry(IotaIndexOfReference("NA-001")).status, 'W');
+
+  // A damaged file's megabyte of codes is read only as far as a comment goes.
+  std::string flood;
+  for (int i = 0; i < 300000; ++i) flood += "EU ";
+  const AdifRecord damaged = Record({{"CALL", "G0ABC"}, {"COMMENT", (flood + "AF-001").c_str()}});
+  EXPECT_EQ(ImportIotaQso(damaged, table), 0);
 }
 
 }  // namespace
