@@ -17,6 +17,7 @@
 #include "shell/ui/line_store_model.h"
 #include "shell/ui/qt_dialogs.h"
 #include "shell/ui/row_style.h"
+#include "shell/ui/window_geometry.h"
 
 namespace brilox {
 namespace {
@@ -44,9 +45,9 @@ MainWindow::MainWindow(const MainWindowDependencies& deps, MainWindowEnvironment
   SetLotwButtonVisible(m_environment.lotw_user_list);
 
   m_clockTimer.setInterval(kClockIntervalMs);
-  connect(&m_clockTimer, &QTimer::timeout, this, [this] { controller().Timer1Timer(logicalDpiY()); });
+  connect(&m_clockTimer, &QTimer::timeout, this, [this] { controller().Timer1Timer(OperatorDpi(*this)); });
   m_clockTimer.start();
-  controller().Timer1Timer(logicalDpiY());
+  controller().Timer1Timer(OperatorDpi(*this));
   resize(m_deps.settings.MainFormWidth, m_deps.settings.MainFormHeight);
 }
 
@@ -158,7 +159,7 @@ void MainWindow::ApplyColoursAndFonts() {
 }
 
 void MainWindow::FitStatusPanelsToScreen() {
-  const std::array<int, 4> widths = StatusPanelWidths(logicalDpiY());
+  const std::array<int, 4> widths = StatusPanelWidths(OperatorDpi(*this));
   for (std::size_t i = 0; i < m_panels.size(); ++i) m_panels[i]->setFixedWidth(widths[i]);
 }
 

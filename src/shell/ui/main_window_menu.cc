@@ -15,6 +15,7 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_dialogs.h"
 #include "shell/ui/row_style.h"
+#include "shell/ui/window_geometry.h"
 
 namespace brilox {
 namespace {
@@ -216,7 +217,7 @@ void MainWindow::BuildMenus() {
 void MainWindow::BuildStatusBar() {
   m_statusBar = new QStatusBar(m_desk);
   m_statusBar->setSizeGripEnabled(false);
-  const std::array<int, 4> widths = StatusPanelWidths(logicalDpiY());
+  const std::array<int, 4> widths = StatusPanelWidths(OperatorDpi(*this));
   for (std::size_t i = 0; i < m_panels.size(); ++i) {
     auto* panel = new QLabel(m_statusBar);
     panel->setFixedWidth(widths[i]);
