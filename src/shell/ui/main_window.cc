@@ -15,6 +15,7 @@
 #include "shell/ui/key_translation.h"
 #include "shell/ui/line_grid_view.h"
 #include "shell/ui/line_store_model.h"
+#include "shell/ui/link_state_icon.h"
 #include "shell/ui/qt_dialogs.h"
 #include "shell/ui/row_style.h"
 #include "shell/ui/window_geometry.h"
@@ -41,6 +42,7 @@ MainWindow::MainWindow(const MainWindowDependencies& deps, MainWindowEnvironment
   BuildStatusBar();
   BuildMenus();
   m_parts = std::make_unique<MainWindowParts>(m_deps, *this);
+  SetToolbarHints();
   MeasureMetrics();
   SetLotwButtonVisible(m_environment.lotw_user_list);
 
@@ -77,13 +79,10 @@ void MainWindow::BuildDesk() {
   }
 
   const QFont command_font = ReceiveFont(m_deps.settings.FontTX);
-  QPalette command_colours;
-  command_colours.setColor(QPalette::Text, ToQColor(m_deps.settings.Col.ColTX));
   for (int n = 1; n <= kTerminalCount; ++n) {
     auto* line = new QLineEdit(m_desk);
     line->setMaxLength(static_cast<int>(CommandLineText::kMaxLength));
     line->setFont(command_font);
-    line->setPalette(command_colours);
     line->hide();
     line->installEventFilter(this);
     m_commandLines[static_cast<std::size_t>(n - 1)] = line;
@@ -108,7 +107,25 @@ void MainWindow::BuildDesk() {
   panel_layout->addWidget(m_lotwCount);
   panel_layout->addWidget(m_lotwUpload);
   panel_layout->addStretch();
+  m_lotwPanel->setAutoFillBackground(true);
   m_lotwPanel->hide();
+  PaintCommandLinesAndLotwPanel();
+}
+
+void MainWindow::PaintCommandLinesAndLotwPanel() {
+  const Colours& col = m_deps.settings.Col;
+  const std::array<Colour, kTerminalCount> backgrounds{col.ColBkMon, col.ColBkMon2, col.ColBkMon3,
+                                                       col.ColBkMon4};
+  for (std::size_t n = 0; n < m_commandLines.size(); ++n) {
+    QPalette colours = m_commandLines[n]->palette();
+    colours.setColor(QPalette::Base, ToQColor(backgrounds[n]));
+    colours.setColor(QPalette::Text, ToQColor(col.ColTX));
+    m_commandLines[n]->setPalette(colours);
+  }
+  QPalette panel = m_lotwPanel->palette();
+  panel.setColor(QPalette::Window, ToQColor(col.ColBkLOTW));
+  panel.setColor(QPalette::WindowText, ToQColor(col.ColLOTW));
+  m_lotwPanel->setPalette(panel);
 }
 
 void MainWindow::MeasureMetrics() {
@@ -145,12 +162,8 @@ void MainWindow::ApplyColoursAndFonts() {
     m_grids[w]->ApplyModelStyle();
   }
   const QFont command_font = ReceiveFont(m_deps.settings.FontTX);
-  for (QLineEdit* line : m_commandLines) {
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::Text, ToQColor(m_deps.settings.Col.ColTX));
-    line->setPalette(colours);
-    line->setFont(command_font);
-  }
+  for (QLineEdit* line : m_commandLines) line->setFont(command_font);
+  PaintCommandLinesAndLotwPanel();
   QPalette label = m_connectionLabel->palette();
   label.setColor(QPalette::WindowText, ToQColor(m_deps.settings.Col.ColConn));
   m_connectionLabel->setPalette(label);
@@ -202,6 +215,14 @@ void MainWindow::SetStatusPanel(int panel, const std::string& text) {
 void MainWindow::SetConnectionLabel(const std::string& text) { m_connectionLabel->setText(FromLatin1(text)); }
 
 void MainWindow::SetSoundButton(bool on) { m_soundButton->setChecked(on); }
+
+void MainWindow::SetTerminalButton(int n, LinkState state, const std::string& hint) {
+  if (n < 1 || n > kTerminalCount) return;
+  QAction* button = m_viewButtons[static_cast<std::size_t>(n - 1)];
+  button->setIcon(LinkStateIcon(state));
+  button->setData(static_cast<int>(state));
+  button->setToolTip(FromLatin1(hint));
+}
 
 FocusTarget MainWindow::Focus() const {
   const QWidget* focused = QApplication::focusWidget();
