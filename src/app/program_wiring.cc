@@ -122,12 +122,27 @@ void ProgramWiring::RunStartup() {
   m_intake->ApplySettings(m_settings);
   // A log file that cannot be made costs its records only; processing counts them.
   (void)m_log.CreateMissingLogFiles();
-  (void)CheckDxccAgainstCountries(tables, {m_services.fs, m_places.data_folder, m_services.messages, m_texts});
   m_started = true;
   m_supervisor->ApplyAutoReconnect();
   // The sequence's own quick-connect step is left empty: ConnectAtStart makes
   // the same connection when AutoConnect is on.
   m_links->ConnectAtStart();
+  if (m_splashDone) RunChecksAfterSplash();
+}
+
+void ProgramWiring::AfterSplash() {
+  m_splashDone = true;
+  if (m_started) RunChecksAfterSplash();
+}
+
+void ProgramWiring::RunChecksAfterSplash() {
+  if (m_afterSplashRan) return;
+  m_afterSplashRan = true;
+  const ReferenceTables tables{m_countries, m_dxcc, &m_iota, &m_settings, &m_userStore};
+  (void)CheckDxccAgainstCountries(tables,
+                                  {m_services.fs, m_places.data_folder, m_services.messages, m_texts});
+  // A key that cannot be written keeps the call for this run; the next start asks again.
+  if (m_ownStation != nullptr) (void)AskForOwnStation(m_settings, m_userStore, *m_ownStation);
 }
 
 void ProgramWiring::Fatal(const std::string& message) {

@@ -32,6 +32,7 @@
 #include "platform/qt/qt_timer.h"
 #include "shell/link_language_texts.h"
 #include "shell/link_window_adapters.h"
+#include "shell/own_station.h"
 #include "core/language_text_table.h"
 #include "core/settings.h"
 #include "shell/spot_window_events.h"
@@ -77,6 +78,16 @@ class ProgramWiring {
   // event loop.
   void Start();
 
+  // The splash has closed: the check of the DXCC table against the country
+  // table, then the first start's question for the own station, run once
+  // both the splash and the start-up sequence are done.
+  void AfterSplash();
+  // Asks for the own call and locator while MyCall is "NOCALL" or empty;
+  // without one nothing is asked.
+  void SetOwnStationDialog(OwnStationDialog* dialog) { m_ownStation = dialog; }
+  // The language file's texts, once start-up has read it.
+  const LanguageTexts& texts() const { return m_linkTexts; }
+
   // True once the start-up sequence ran to its end.
   bool started() const { return m_started; }
   MainWindow& window() { return *m_window; }
@@ -91,6 +102,7 @@ class ProgramWiring {
   void RunStartup();
   void Fatal(const std::string& message);
   bool QueryClose();
+  void RunChecksAfterSplash();
 
   ProgramServices m_services;
   ProgramPlaces m_places;
@@ -122,6 +134,9 @@ class ProgramWiring {
   std::unique_ptr<LinksTerminalSender> m_linkSender;
   std::unique_ptr<ReconnectSupervisor> m_supervisor;
   bool m_started = false;
+  OwnStationDialog* m_ownStation = nullptr;
+  bool m_splashDone = false;
+  bool m_afterSplashRan = false;
 };
 
 }  // namespace brilox
