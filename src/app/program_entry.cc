@@ -41,7 +41,8 @@ int RunProgram(const BuildTree& build) {
   own_station = std::make_unique<QtOwnStationDialog>(wiring.texts(), &wiring.window());
   wiring.SetOwnStationDialog(own_station.get());
   wiring.Start();
-  SplashWindow splash;
+  // Owned by the window: closing the window during the splash ends the program at once.
+  SplashWindow splash(&wiring.window());
   QObject::connect(&splash, &SplashWindow::finished, &wiring.window(), [&wiring] { wiring.AfterSplash(); });
   splash.ShowOver(wiring.window());
   return QApplication::exec();

@@ -6,7 +6,7 @@
 // a port whose queue is full, terminal 3 refused and saying so in its
 // window, terminal 4 never used.  tools/ui/screenshot_start_and_links.sh
 // starts the node and the display:
-//   screenshot_start_and_links PROGRAM_FOLDER NODE_PORT DIALOG.png LINKS.png
+//   screenshot_start_and_links PROGRAM_FOLDER NODE_PORT DIALOG.png LINKS.png [SPLASH.png]
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -99,8 +99,8 @@ bool GrabScreen(const QString& path) { return QGuiApplication::primaryScreen()->
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER NODE_PORT DIALOG.png LINKS.png\n", argv[0]);
+  if (argc != 5 && argc != 6) {
+    std::fprintf(stderr, "usage: %s PROGRAM_FOLDER NODE_PORT DIALOG.png LINKS.png [SPLASH.png]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -167,9 +167,13 @@ int main(int argc, char** argv) {
   watch.start();
 
   wiring.Start();
-  brilox::SplashWindow splash;
+  brilox::SplashWindow splash(&window);
   QObject::connect(&splash, &brilox::SplashWindow::finished, &window, [&wiring] { wiring.AfterSplash(); });
   splash.ShowOver(window);
+  if (argc == 6) {
+    const QString splash_out = QString::fromLocal8Bit(argv[5]);
+    QTimer::singleShot(1000, &app, [splash_out] { GrabScreen(splash_out); });
+  }
   app.exec();
   close(full_queue.filler);
   close(full_queue.listener);

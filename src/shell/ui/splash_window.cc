@@ -1,5 +1,6 @@
 #include "shell/ui/splash_window.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -40,12 +41,24 @@ SplashWindow::SplashWindow(QWidget* parent)
   connect(&m_timer, &QTimer::timeout, this, [this] { NarrowStep(); });
 }
 
-void SplashWindow::ShowOver(const QWidget& over) {
-  const QRect main = over.frameGeometry();
-  move(main.left() + (main.width() - kWidth) / 2, main.top() + (main.height() - kHeight) / 2);
+void SplashWindow::ShowOver(QWidget& over) {
+  CentreOver(over);
+  over.installEventFilter(this);
   show();
   raise();
   m_timer.start(kShowMs);
+}
+
+void SplashWindow::CentreOver(const QWidget& over) {
+  const QRect main = over.frameGeometry();
+  move(main.left() + (main.width() - kWidth) / 2, main.top() + (main.height() - kHeight) / 2);
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+  if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible()) {
+    CentreOver(*static_cast<QWidget*>(watched));
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 // The first tick ends the two seconds; each tick narrows the panel once,

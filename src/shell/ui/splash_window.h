@@ -27,16 +27,21 @@ class SplashWindow final : public QWidget {
 
   explicit SplashWindow(QWidget* parent = nullptr);
 
-  // Shows the splash centred on `over` (the main window) and starts its timer.
-  void ShowOver(const QWidget& over);
+  // Shows the splash centred on `over` (the main window), keeps it centred
+  // while the start-up places that window, and starts the timer.
+  void ShowOver(QWidget& over);
   int narrow_steps_done() const { return m_stepsDone; }
   QFrame* panel() const { return m_panel; }
 
  signals:
   void finished();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void NarrowStep();
+  void CentreOver(const QWidget& over);
 
   QFrame* m_panel = nullptr;
   QTimer m_timer;
