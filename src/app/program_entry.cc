@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <memory>
 
 #include "app/program_wiring.h"
 #include "platform/settings_paths.h"
 #include "shell/startup_entry.h"
+#include "shell/ui/own_station_window.h"
 #include "shell/ui/qt_dialogs.h"
+#include "shell/ui/splash_window.h"
 
 namespace brilox {
 
@@ -27,13 +30,21 @@ int RunProgram(const BuildTree& build) {
   QtMessageBox messages;
   QtFileDialogs dialogs;
   LocaleDateTimeFormat date_time_format;
+  // The window, and with it the language texts, exist only once the wiring does.
+  std::unique_ptr<QtOwnStationDialog> own_station;
   ProgramWiring wiring(
       {fs, clock, messages, dialogs, date_time_format, [](int code) { QCoreApplication::exit(code); }},
       {entry.program_folder, entry.data_folder, UserSettingsPathFromEnvironment(), kMachineSettingsPath,
        LocaleVariablesFromEnvironment()});
   messages.SetParent(&wiring.window());
   dialogs.SetParent(&wiring.window());
+  own_station = std::make_unique<QtOwnStationDialog>(wiring.texts(), &wiring.window());
+  wiring.SetOwnStationDialog(own_station.get());
   wiring.Start();
+  // Owned by the window: closing the window during the splash ends the program at once.
+  SplashWindow splash(&wiring.window());
+  QObject::connect(&splash, &SplashWindow::finished, &wiring.window(), [&wiring] { wiring.AfterSplash(); });
+  splash.ShowOver(wiring.window());
   return QApplication::exec();
 }
 

@@ -10,6 +10,7 @@
 #include "shell/startup_sequence.h"
 #include "shell/startup_shutdown.h"
 #include "shell/ui/main_window_startup_steps.h"
+#include "shell/ui/window_geometry.h"
 
 namespace brilox {
 namespace {
@@ -115,24 +116,35 @@ void ProgramWiring::RunStartup() {
     Fatal(status.message());
     return;
   }
-  // The window opens where it was closed (the close stores these from the
-  // frame's corner and the window's own size).
-  m_window->move(m_settings.MainFormLeft, m_settings.MainFormTop);
-  if (m_settings.MainFormWidth > 0 && m_settings.MainFormHeight > 0) {
-    m_window->resize(m_settings.MainFormWidth, m_settings.MainFormHeight);
-  }
+  // The window opens where it was closed, inside a screen that is present.
+  RestoreWindowGeometry(*m_window, m_settings);
   // The loaded settings replace the defaults the stores and the intake began with.
   m_windows.ApplySettings(m_settings);
   m_intake->ApplySettings(m_settings);
   // A log file that cannot be made costs its records only; processing counts them.
   (void)m_log.CreateMissingLogFiles();
-  (void)CheckDxccAgainstCountries(tables, {m_services.fs, m_places.data_folder, m_services.messages, m_texts});
   m_iotaLoaded = report.data.iota_loaded;
   m_started = true;
   m_supervisor->ApplyAutoReconnect();
   // The sequence's own quick-connect step is left empty: ConnectAtStart makes
   // the same connection when AutoConnect is on.
   m_links->ConnectAtStart();
+  if (m_splashDone) RunChecksAfterSplash();
+}
+
+void ProgramWiring::AfterSplash() {
+  m_splashDone = true;
+  if (m_started) RunChecksAfterSplash();
+}
+
+void ProgramWiring::RunChecksAfterSplash() {
+  if (m_afterSplashRan) return;
+  m_afterSplashRan = true;
+  const ReferenceTables tables{m_countries, m_dxcc, &m_iota, &m_settings, &m_userStore};
+  (void)CheckDxccAgainstCountries(tables,
+                                  {m_services.fs, m_places.data_folder, m_services.messages, m_texts});
+  // A key that cannot be written keeps the call for this run; the next start asks again.
+  if (m_ownStation != nullptr) (void)AskForOwnStation(m_settings, m_userStore, *m_ownStation);
 }
 
 void ProgramWiring::Fatal(const std::string& message) {
@@ -147,15 +159,7 @@ void ProgramWiring::Fatal(const std::string& message) {
 
 bool ProgramWiring::QueryClose() {
   LinkShutdownSteps steps(*m_supervisor, *m_links);
-  const QRect frame = m_window->frameGeometry();
-  const QRect screen = ScreenArea();
-  ClosingWindow closing;
-  closing.left = frame.left();
-  closing.top = frame.top();
-  closing.width = m_window->width();
-  closing.height = m_window->height();
-  closing.screen_width = screen.width();
-  closing.screen_height = screen.height();
+  ClosingWindow closing = ClosingGeometry(*m_window);
   closing.telnet_top_row = m_settings.TelnetTopRow;
   closing.telnet_row = m_settings.TelnetRow;
   // No colour picker yet: the stored entries go back as they came.

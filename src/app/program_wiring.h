@@ -35,6 +35,7 @@
 #include "platform/qt/qt_timer.h"
 #include "shell/link_language_texts.h"
 #include "shell/link_window_adapters.h"
+#include "shell/own_station.h"
 #include "core/language_text_table.h"
 #include "core/settings.h"
 #include "shell/spot_window_events.h"
@@ -80,6 +81,16 @@ class ProgramWiring {
   // event loop.
   void Start();
 
+  // The splash has closed: the check of the DXCC table against the country
+  // table, then the first start's question for the own station, run once
+  // both the splash and the start-up sequence are done.
+  void AfterSplash();
+  // Asks for the own call and locator while MyCall is "NOCALL" or empty;
+  // without one nothing is asked.
+  void SetOwnStationDialog(OwnStationDialog* dialog) { m_ownStation = dialog; }
+  // The language file's texts, once start-up has read it.
+  const LanguageTexts& texts() const { return m_linkTexts; }
+
   // True once the start-up sequence ran to its end.
   bool started() const { return m_started; }
   MainWindow& window() { return *m_window; }
@@ -96,6 +107,7 @@ class ProgramWiring {
   void ImportLog(LogImportKind kind);
   void Fatal(const std::string& message);
   bool QueryClose();
+  void RunChecksAfterSplash();
 
   ProgramServices m_services;
   ProgramPlaces m_places;
@@ -130,6 +142,9 @@ class ProgramWiring {
   bool m_iotaLoaded = false;  // an IOTA.DAT of an older layout must not be saved
   std::string m_importFolder;  // where the next import's file dialog starts
   QPointer<QWidget> m_importWindow;
+  OwnStationDialog* m_ownStation = nullptr;
+  bool m_splashDone = false;
+  bool m_afterSplashRan = false;
 };
 
 }  // namespace brilox

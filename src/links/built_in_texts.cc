@@ -6,7 +6,7 @@
 namespace brilox {
 namespace {
 
-constexpr std::array<std::pair<int, const char*>, 44> kBuiltIn{{
+constexpr std::array<std::pair<int, const char*>, 48> kBuiltIn{{
     {kTextFileMenu, "File"},
     {kTextSendTextFile, "Send text"},
     {kTextStartCapture, "Start capture"},
@@ -51,6 +51,10 @@ constexpr std::array<std::pair<int, const char*>, 44> kBuiltIn{{
     {kTextQuickConnect, "Quick connect"},
     {kTextWindowEmpty, "The window is empty"},
     {kTextCreateFileFailed, "Unable to create the file"},
+    {kTextDisconnected, "Disconnected"},
+    {kTextConnecting, "Connecting..."},
+    {kTextConnectedTo, "Connected to"},
+    {kTextConnectionFailed, "Unable to open the connection"},
 }};
 
 }  // namespace

@@ -23,6 +23,9 @@ class ReceivedCharacterSink {
 
 enum class DirectoryButtonState { kConnect, kDisconnect };
 
+// Where a terminal's link stands, for the toolbar's terminal buttons.
+enum class LinkState { kDown, kConnecting, kUp };
+
 // What the links show to the operator.
 class LinkPresenter {
  public:
@@ -39,6 +42,9 @@ class LinkPresenter {
   // The telnet directory's status bar and connect button.
   virtual void ShowDirectoryStatus(const std::string& text) = 0;
   virtual void SetDirectoryConnectButton(DirectoryButtonState state, const std::string& caption) = 0;
+  // Terminal `terminal`'s link went down, began connecting or came up;
+  // `address` is the node's "host:port" (empty when none was ever given).
+  virtual void ShowLinkState(int /*terminal*/, LinkState /*state*/, const std::string& /*address*/) {}
 };
 
 // Numbered texts of the language file.

@@ -51,6 +51,19 @@ void TelnetLinks::Connect(int n, const std::string& line) {
   }
   m_services.presenter.FocusCommandLine(n);
   if (!opened.ok()) ShowOpenFailure();
+  ReportLinkState(n);
+}
+
+void TelnetLinks::ReportLinkState(int n) {
+  const TelnetLink& target = link(n);
+  const LinkState state =
+      target.connected() ? LinkState::kUp : (target.opening() ? LinkState::kConnecting : LinkState::kDown);
+  m_services.presenter.ShowLinkState(n, state, Address(n));
+}
+
+std::string TelnetLinks::Address(int n) const {
+  const TelnetLink& target = link(n);
+  return target.host().empty() ? std::string() : target.host() + ":" + target.port();
 }
 
 void TelnetLinks::ShowOpenFailure() {
@@ -76,6 +89,7 @@ SendOutcome TelnetLinks::EnvoieLigneWinSock(int n, const std::string& line) {
   if (!target.opening() && !target.host().empty()) (void)target.Open();
   m_services.presenter.AppendTerminalLine(
       n, m_services.texts.Text(kTextNotConnected) + " (" + target.host() + ":" + target.port() + ")");
+  ReportLinkState(n);
   return SendOutcome::kNotConnected;
 }
 
@@ -129,6 +143,8 @@ void TelnetLinks::OnScriptEnded(int n, const std::string& name) {
 }
 
 void TelnetLinks::OnLinkConnected(int n) {
+  m_terminals[Index(n)].link_up = true;
+  ReportLinkState(n);
   if (m_services.presenter.ShownTerminal() == n) {
     m_services.presenter.ShowConnectionLabel(NodeLabel(n));
   }
@@ -138,6 +154,13 @@ void TelnetLinks::OnLinkConnected(int n) {
 }
 
 void TelnetLinks::OnLinkDisconnected(int n) {
+  // The terminal says so itself: the operator may be looking at it rather
+  // than at the toolbar when a node goes away or a connect attempt fails.
+  TerminalState& terminal = m_terminals[Index(n)];
+  const int what = terminal.link_up ? kTextDisconnected : kTextConnectionFailed;
+  terminal.link_up = false;
+  m_services.presenter.AppendTerminalLine(n, m_services.texts.Text(what) + " (" + Address(n) + ")");
+  ReportLinkState(n);
   if (m_services.presenter.CurrentTerminal() == n) m_services.presenter.ShowConnectionLabel("");
   m_services.presenter.ShowDirectoryStatus(m_services.texts.Text(kTextDisconnected));
   m_services.presenter.SetDirectoryConnectButton(DirectoryButtonState::kConnect,

@@ -115,6 +115,7 @@ class TelnetLinks final : private TelnetLinkObserver {
     std::string node_label;
     std::string reconnect_script;
     int inactivity = 0;
+    bool link_up = false;  // the link connected since its last disconnect
   };
 
   static std::size_t Index(int n) { return static_cast<std::size_t>(n - 1); }
@@ -125,6 +126,10 @@ class TelnetLinks final : private TelnetLinkObserver {
 
   void Connect(int n, const std::string& line);
   void ShowOpenFailure();
+  // Tells the presenter where link n stands now.
+  void ReportLinkState(int n);
+  // "host:port" of link n, empty before any address was given.
+  std::string Address(int n) const;
   void ScheduleDrain();
 
   void OnLinkConnected(int n) override;

@@ -28,6 +28,9 @@ class WindowLinkPresenter final : public LinkPresenter {
   void AppendTerminalLine(int terminal, const std::string& text) override;
   void FocusCommandLine(int terminal) override { m_controller.FocusCommandLine(terminal); }
   void ShowConnectionLabel(const std::string& text) override { m_controller.ShowConnectionLabel(text); }
+  void ShowLinkState(int terminal, LinkState state, const std::string& address) override {
+    m_controller.ShowLinkState(terminal, state, address);
+  }
   // The telnet directory comes later.
   void ShowDirectoryStatus(const std::string&) override {}
   void SetDirectoryConnectButton(DirectoryButtonState, const std::string&) override {}

@@ -154,6 +154,35 @@ void MainWindowController::ShowConnectionLabel(std::string text) {
   m_view.SetConnectionLabel(m_connectionLabel);
 }
 
+void MainWindowController::ShowLinkState(int terminal, LinkState state, const std::string& address) {
+  if (terminal < 1 || terminal > kTerminalCount) return;
+  m_links[static_cast<std::size_t>(terminal - 1)] = {state, address};
+  m_view.SetTerminalButton(terminal, state, TerminalButtonHint(terminal));
+}
+
+void MainWindowController::ShowLinkStates() {
+  for (int n = 1; n <= kTerminalCount; ++n) {
+    m_view.SetTerminalButton(n, m_links[static_cast<std::size_t>(n - 1)].state, TerminalButtonHint(n));
+  }
+}
+
+std::string MainWindowController::TerminalButtonHint(int terminal) const {
+  const LanguageTexts& texts = m_services.texts;
+  const LinkShown& link = m_links[static_cast<std::size_t>(std::clamp(terminal, 1, kTerminalCount) - 1)];
+  std::string hint = texts.Text(kTextShowTerminalHint) + " " + std::to_string(terminal) + "\n";
+  switch (link.state) {
+    case LinkState::kUp:
+      return hint + texts.Text(kTextConnectedTo) + " " + link.address;
+    case LinkState::kConnecting:
+      return hint + texts.Text(kTextConnecting) + " " + link.address;
+    case LinkState::kDown:
+      break;
+  }
+  hint += texts.Text(kTextDisconnected);
+  if (!link.address.empty()) hint += " (" + link.address + ")";
+  return hint;
+}
+
 void MainWindowController::UpdateConnectionLabel() {
   ShowConnectionLabel(run_mode() == 'M' ? ConnectionLabelFor(m_activeTerminal) : std::string());
 }

@@ -134,6 +134,14 @@ class MainWindowController final : public TerminalHooks {
   // The links' own label text (LabelConn) for the terminal on view.
   void ShowConnectionLabel(std::string text);
 
+  // Terminal n's link went down, began connecting or came up: its toolbar
+  // button shows it, with the node's address in the tool tip.
+  void ShowLinkState(int terminal, LinkState state, const std::string& address);
+  // The buttons again, after the language texts changed.
+  void ShowLinkStates();
+  // The tool tip of terminal button n: the button's hint and its link.
+  std::string TerminalButtonHint(int terminal) const;
+
   // TerminalHooks.
   void WriteCapture(int terminal, std::string_view line) override;
   void FocusCommandLine(int terminal) override;
@@ -168,6 +176,11 @@ class MainWindowController final : public TerminalHooks {
   int m_lastIotaDx = 0;
   int m_lastIotaAlarm = 0;
   std::string m_connectionLabel;
+  struct LinkShown {
+    LinkState state = LinkState::kDown;
+    std::string address;
+  };
+  std::array<LinkShown, kTerminalCount> m_links;
 };
 
 }  // namespace brilox

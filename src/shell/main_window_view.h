@@ -7,6 +7,7 @@
 #include <string>
 
 #include "links/command_lines.h"
+#include "links/link_seams.h"
 #include "shell/main_window_layout.h"
 #include "spots/window_line_stores.h"
 
@@ -48,6 +49,8 @@ class MainWindowView {
   virtual void SetStatusPanel(int panel, const std::string& text) = 0;
   virtual void SetConnectionLabel(const std::string& text) = 0;
   virtual void SetSoundButton(bool on) = 0;
+  // Terminal button n (1 to 4) shows where its link stands, `hint` as its tool tip.
+  virtual void SetTerminalButton(int /*n*/, LinkState /*state*/, const std::string& /*hint*/) {}
 
   virtual FocusTarget Focus() const = 0;
   virtual void SetFocus(const FocusTarget& target) = 0;

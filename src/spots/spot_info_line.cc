@@ -1,5 +1,6 @@
 #include "spots/spot_info_line.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace brilox {
@@ -25,7 +26,12 @@ std::string BuildSpotInfoLine(std::string_view prefix, std::string_view entity_n
                               double distance_km, int waz_zone, std::string_view degree_sign) {
   std::string line;
   line.reserve(80);
-  line.append(prefix).append("  ").append(entity_name).append("  ");
+  line.append(prefix).append("  ");
+  // The country file writes a name as one word, blanks as "_".
+  const std::size_t name_start = line.size();
+  line.append(entity_name);
+  std::replace(line.begin() + static_cast<std::ptrdiff_t>(name_start), line.end(), '_', ' ');
+  line.append("  ");
   line.append(Whole(bearing_degrees)).append(degree_sign).append("  ");
   line.append(Whole(distance_km)).append(" km  WAZ ").append(std::to_string(waz_zone));
   return line;

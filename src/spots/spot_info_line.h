@@ -1,9 +1,9 @@
 // The info line of a DX spot, shown in the status line of the window that
 // shows the spot:
-//   "DL  Fed._Rep._of_Germany  47\xB0  612 km  WAZ 14"
-// prefix, two blanks, entity name, two blanks, the bearing in whole degrees,
-// the degree sign and two blanks, the distance in whole km, " km  WAZ " and
-// the CQ zone.  Pure functions; any thread.
+//   "DL  Fed. Rep. of Germany  47\xB0  612 km  WAZ 14"
+// prefix, two blanks, entity name (the country file's "_" shown as
+// blanks), two blanks, the bearing in whole degrees, the degree sign and two
+// blanks, the distance in whole km, " km  WAZ " and the CQ zone.  Pure functions; any thread.
 #pragma once
 
 #include <string>

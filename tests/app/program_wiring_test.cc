@@ -111,6 +111,35 @@ TEST_F(ProgramWiringTest, TypedConnectBringsRatedSpotsIntoTheDxWindowAndTheLog) 
   EXPECT_TRUE(exits.empty());
 }
 
+// The terminal button's lamp and tool tip follow the link to a real node,
+// and the terminal says when the node goes away.
+TEST_F(ProgramWiringTest, TheTerminalButtonFollowsTheLinkAndADropIsWrittenInTheTerminal) {
+  LocalClusterNode node;
+  ASSERT_TRUE(node.listening());
+  ProgramWiring wiring({PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+                       Places());
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return wiring.started() || !exits.empty(); }));
+  ASSERT_TRUE(wiring.started());
+  QAction* button = wiring.window().viewButton(WindowId::kTerminal1);
+  const std::string address = "127.0.0.1:" + node.port();
+  EXPECT_EQ(button->data().toInt(), static_cast<int>(LinkState::kDown));
+
+  QLineEdit* line = wiring.window().commandLine(1);
+  QTest::keyClick(line, Qt::Key_Escape);
+  QTest::keyClicks(line, QString::fromStdString("C " + address));
+  QTest::keyClick(line, Qt::Key_Return);
+  ASSERT_TRUE(WaitUntil([&] { return button->data().toInt() == static_cast<int>(LinkState::kUp); }));
+  EXPECT_TRUE(button->toolTip().contains(QString::fromStdString(address))) << button->toolTip().toStdString();
+
+  node.Drop();
+  ASSERT_TRUE(WaitUntil([&] { return button->data().toInt() == static_cast<int>(LinkState::kDown); }));
+  const LineStore& terminal = wiring.windows().Get(WindowId::kTerminal1);
+  EXPECT_EQ(terminal.row(terminal.row_count() - 1), "Disconnected (" + address + ")");
+  wiring.settings().WarningOnExit = false;
+  EXPECT_TRUE(wiring.window().close());
+}
+
 TEST_F(ProgramWiringTest, AStoredQuickConnectWithAutoConnectConnectsAtStartInTheStoredView) {
   LocalClusterNode node;
   ASSERT_TRUE(node.listening());

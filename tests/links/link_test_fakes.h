@@ -90,6 +90,12 @@ class RecordingPresenter final : public LinkPresenter {
   std::string directory_status;
   DirectoryButtonState button = DirectoryButtonState::kConnect;
   std::string button_caption;
+  struct StateShown {
+    LinkState state;
+    std::string address;
+    friend bool operator==(const StateShown&, const StateShown&) = default;
+  };
+  std::map<int, std::vector<StateShown>> states;
 
   int ShownTerminal() const override { return shown_terminal; }
   int CurrentTerminal() const override { return current_terminal; }
@@ -100,6 +106,9 @@ class RecordingPresenter final : public LinkPresenter {
   void SetDirectoryConnectButton(DirectoryButtonState state, const std::string& caption) override {
     button = state;
     button_caption = caption;
+  }
+  void ShowLinkState(int terminal, LinkState state, const std::string& address) override {
+    states[terminal].push_back({state, address});
   }
 };
 

@@ -119,6 +119,35 @@ TEST_F(TelnetLinksTest, DisconnectEventOfAnotherTerminalLeavesTheLabel) {
   EXPECT_EQ(presenter.label, "  MINE");
 }
 
+// The terminal buttons follow every change of a link with its address; a
+// link that goes away, or an attempt that never comes up, leaves a line in
+// its terminal.
+TEST_F(TelnetLinksTest, EveryStateChangeReachesTheButtonAndADropIsWrittenInTheTerminal) {
+  using State = testing::RecordingPresenter::StateShown;
+  const std::string node = "dxc.example.org:7300";
+  links->TraiteCommandeWinSock(2, ConnectCommand("dxc.example.org", "7300"));
+  connection(2).SimulateConnected();
+  Drop(2);
+  EXPECT_EQ(
+      presenter.states[2],
+      (std::vector<State>{{LinkState::kConnecting, node}, {LinkState::kUp, node}, {LinkState::kDown, node}}));
+  EXPECT_EQ(presenter.lines[2], std::vector<std::string>{"[154] (" + node + ")"});
+
+  // A line typed on the dropped link reopens it; the node refuses this time.
+  presenter.states.clear();
+  EXPECT_EQ(links->EnvoieLigneWinSock(2, "sh/dx\r"), SendOutcome::kNotConnected);
+  Drop(2);
+  EXPECT_EQ(presenter.states[2],
+            (std::vector<State>{{LinkState::kConnecting, node}, {LinkState::kDown, node}}));
+  EXPECT_EQ(presenter.lines[2].back(), "[158] (" + node + ")");
+
+  // A connect that cannot even start leaves the button down; other terminals hear nothing.
+  presenter.states.clear();
+  links->TraiteCommandeWinSock(3, ESC + "C dxc.example.org:99999\r");
+  EXPECT_EQ(presenter.states[3], (std::vector<State>{{LinkState::kDown, "dxc.example.org:99999"}}));
+  EXPECT_EQ(presenter.states.count(2), 0u);
+}
+
 TEST_F(TelnetLinksTest, LinesTravelWithCrLfAndByte255Doubled) {
   Connect(2);
   EXPECT_EQ(links->EnvoieLigneWinSock(2, "sh/dx\r"), SendOutcome::kSent);
@@ -135,7 +164,8 @@ TEST_F(TelnetLinksTest, SendingOnAClosedLinkReopensItAndShowsTheNotice) {
   ASSERT_EQ(connection(3).opens().size(), 2u);
   EXPECT_EQ(connection(3).opens()[1].host, "dxc.example.org");
   EXPECT_EQ(connection(3).opens()[1].port, "7300");
-  EXPECT_EQ(presenter.lines[3], std::vector<std::string>{"[157] (dxc.example.org:7300)"});
+  EXPECT_EQ(presenter.lines[3], (std::vector<std::string>{"[154] (dxc.example.org:7300)",  // the drop
+                                                          "[157] (dxc.example.org:7300)"}));
   // The line is not queued: once the node answers, nothing of it goes out.
   connection(3).SimulateConnected();
   EXPECT_EQ(connection(3).sent(), "");
@@ -145,7 +175,7 @@ TEST_F(TelnetLinksTest, SendingOnAClosedLinkReopensItAndShowsTheNotice) {
   (void)links->EnvoieLigneWinSock(3, "a\r");
   (void)links->EnvoieLigneWinSock(3, "b\r");
   EXPECT_EQ(connection(3).opens().size(), 3u);
-  EXPECT_EQ(presenter.lines[3].size(), 3u);
+  EXPECT_EQ(presenter.lines[3].size(), 5u) << "two drops, three notices";
 }
 
 TEST_F(TelnetLinksTest, SendingOnALinkNeverUsedShowsTheNoticeOnly) {

@@ -142,6 +142,25 @@ TEST_F(MainWindowControllerTest, ViewButtonsUpdateTheConnectionLabel) {
   EXPECT_EQ(view.connection_label, "");
 }
 
+TEST_F(MainWindowControllerTest, TerminalButtonsShowTheirLinkWithTheNodesAddress) {
+  controller.ShowLinkState(2, LinkState::kConnecting, "dxc.example.org:7300");
+  EXPECT_EQ(view.terminal_buttons[1].state, LinkState::kConnecting);
+  EXPECT_EQ(view.terminal_buttons[1].hint, "Show terminal 2\nConnecting... dxc.example.org:7300");
+  controller.ShowLinkState(2, LinkState::kUp, "dxc.example.org:7300");
+  EXPECT_EQ(view.terminal_buttons[1].hint, "Show terminal 2\nConnected to dxc.example.org:7300");
+  controller.ShowLinkState(2, LinkState::kDown, "dxc.example.org:7300");
+  EXPECT_EQ(view.terminal_buttons[1].state, LinkState::kDown);
+  EXPECT_EQ(view.terminal_buttons[1].hint, "Show terminal 2\nDisconnected (dxc.example.org:7300)");
+  controller.ShowLinkState(5, LinkState::kUp, "x:1");  // no such terminal: ignored
+
+  // New language texts: every button again, a link never used without an address.
+  view.terminal_buttons = {};
+  controller.ShowLinkStates();
+  EXPECT_EQ(view.terminal_buttons[0].hint, "Show terminal 1\nDisconnected");
+  EXPECT_EQ(view.terminal_buttons[1].hint, "Show terminal 2\nDisconnected (dxc.example.org:7300)");
+  EXPECT_EQ(view.terminal_buttons[3].hint, "Show terminal 4\nDisconnected");
+}
+
 TEST_F(MainWindowControllerTest, StartViewFollowsStartMode) {
   const std::vector<std::tuple<int, int, char, int>> cases{{0, 1, 'M', 1}, {1, 1, 'D', 1}, {2, 1, 'A', 1},
                                                            {3, 1, 'M', 2}, {5, 1, 'M', 4}, {6, 1, 'L', 1},

@@ -23,6 +23,9 @@ class RecordingMainWindowView final : public MainWindowView {
   }
   void SetConnectionLabel(const std::string& text) override { connection_label = text; }
   void SetSoundButton(bool on) override { sound_button = on; }
+  void SetTerminalButton(int n, LinkState state, const std::string& hint) override {
+    terminal_buttons[static_cast<std::size_t>(n - 1)] = {state, hint};
+  }
   FocusTarget Focus() const override { return focus; }
   void SetFocus(const FocusTarget& target) override { focus = target; }
   void SelectLastRow(WindowId window) override { selected_last_row.push_back(window); }
@@ -45,6 +48,11 @@ class RecordingMainWindowView final : public MainWindowView {
   std::array<std::string, 4> panels;
   std::string connection_label;
   bool sound_button = false;
+  struct TerminalButton {
+    LinkState state = LinkState::kDown;
+    std::string hint;
+  };
+  std::array<TerminalButton, 4> terminal_buttons;
   FocusTarget focus;
   std::vector<WindowId> selected_last_row;
   std::array<CommandLineText, 4> lines;

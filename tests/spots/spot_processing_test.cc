@@ -100,9 +100,9 @@ TEST(SpotProcessing, TheInfoLineNamesEntityBearingDistanceAndZone) {
   PipelineRig rig(QuietTestSettings(), GermanyAndFranceNeeded());
   rig.Line(FullSpotLine("W3LPL", "14025.0", "DL1ABC", "CW"), 2);
   const GreatCirclePath path = ComputePath({46.2, 6.1}, {51.0, 10.0});
-  const std::string expected = "DL  Fed._Rep._of_Germany  " + std::to_string(std::lround(path.PathAzimuth)) +
+  const std::string expected = "DL  Fed. Rep. of Germany  " + std::to_string(std::lround(path.PathAzimuth)) +
                                "\xB0  " + std::to_string(std::lround(path.PathKm)) + " km  WAZ 14";
-  EXPECT_EQ(rig.Status().Terminal(2).text, expected);
+  EXPECT_EQ(rig.Status().Terminal(2).text, expected) << "the country file's \"_\" shows as blanks";
   EXPECT_EQ(rig.Status().Terminal(2).prefix, "DL");
   EXPECT_EQ(rig.Status().Terminal(2).key, "DL");
   EXPECT_EQ(rig.Status().Terminal(2).band_key, 14);
@@ -111,7 +111,7 @@ TEST(SpotProcessing, TheInfoLineNamesEntityBearingDistanceAndZone) {
   EXPECT_EQ(rig.Status().lotw, ViewStatus()) << "not a LoTW user";
   EXPECT_EQ(rig.events.status_changes, 1);
   EXPECT_EQ(BuildSpotInfoLine("DL", "Fed._Rep._of_Germany", 27.6, 612.4, 14, "\xB0"),
-            "DL  Fed._Rep._of_Germany  28\xB0  612 km  WAZ 14");
+            "DL  Fed. Rep. of Germany  28\xB0  612 km  WAZ 14");
 }
 
 TEST(SpotProcessing, TheJapaneseInterfaceWritesTheDegreeSignInTwoBytes) {

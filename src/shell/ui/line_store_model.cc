@@ -39,8 +39,7 @@ QVariant LineStoreModel::data(const QModelIndex& index, int role) const {
   const int row = index.row();
   switch (role) {
     case Qt::DisplayRole: {
-      const std::string& text = m_store.row(row);
-      return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+      return RowText(m_store.row(row), m_font);
     }
     case Qt::ForegroundRole:
     case Qt::BackgroundRole: {

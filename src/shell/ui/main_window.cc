@@ -15,8 +15,10 @@
 #include "shell/ui/key_translation.h"
 #include "shell/ui/line_grid_view.h"
 #include "shell/ui/line_store_model.h"
+#include "shell/ui/link_state_icon.h"
 #include "shell/ui/qt_dialogs.h"
 #include "shell/ui/row_style.h"
+#include "shell/ui/window_geometry.h"
 
 namespace brilox {
 namespace {
@@ -40,13 +42,14 @@ MainWindow::MainWindow(const MainWindowDependencies& deps, MainWindowEnvironment
   BuildStatusBar();
   BuildMenus();
   m_parts = std::make_unique<MainWindowParts>(m_deps, *this);
+  SetToolbarHints();
   MeasureMetrics();
   SetLotwButtonVisible(m_environment.lotw_user_list);
 
   m_clockTimer.setInterval(kClockIntervalMs);
-  connect(&m_clockTimer, &QTimer::timeout, this, [this] { controller().Timer1Timer(logicalDpiY()); });
+  connect(&m_clockTimer, &QTimer::timeout, this, [this] { controller().Timer1Timer(OperatorDpi(*this)); });
   m_clockTimer.start();
-  controller().Timer1Timer(logicalDpiY());
+  controller().Timer1Timer(OperatorDpi(*this));
   resize(m_deps.settings.MainFormWidth, m_deps.settings.MainFormHeight);
 }
 
@@ -76,13 +79,10 @@ void MainWindow::BuildDesk() {
   }
 
   const QFont command_font = ReceiveFont(m_deps.settings.FontTX);
-  QPalette command_colours;
-  command_colours.setColor(QPalette::Text, ToQColor(m_deps.settings.Col.ColTX));
   for (int n = 1; n <= kTerminalCount; ++n) {
     auto* line = new QLineEdit(m_desk);
     line->setMaxLength(static_cast<int>(CommandLineText::kMaxLength));
     line->setFont(command_font);
-    line->setPalette(command_colours);
     line->hide();
     line->installEventFilter(this);
     m_commandLines[static_cast<std::size_t>(n - 1)] = line;
@@ -107,7 +107,25 @@ void MainWindow::BuildDesk() {
   panel_layout->addWidget(m_lotwCount);
   panel_layout->addWidget(m_lotwUpload);
   panel_layout->addStretch();
+  m_lotwPanel->setAutoFillBackground(true);
   m_lotwPanel->hide();
+  PaintCommandLinesAndLotwPanel();
+}
+
+void MainWindow::PaintCommandLinesAndLotwPanel() {
+  const Colours& col = m_deps.settings.Col;
+  const std::array<Colour, kTerminalCount> backgrounds{col.ColBkMon, col.ColBkMon2, col.ColBkMon3,
+                                                       col.ColBkMon4};
+  for (std::size_t n = 0; n < m_commandLines.size(); ++n) {
+    QPalette colours = m_commandLines[n]->palette();
+    colours.setColor(QPalette::Base, ToQColor(backgrounds[n]));
+    colours.setColor(QPalette::Text, ToQColor(col.ColTX));
+    m_commandLines[n]->setPalette(colours);
+  }
+  QPalette panel = m_lotwPanel->palette();
+  panel.setColor(QPalette::Window, ToQColor(col.ColBkLOTW));
+  panel.setColor(QPalette::WindowText, ToQColor(col.ColLOTW));
+  m_lotwPanel->setPalette(panel);
 }
 
 void MainWindow::MeasureMetrics() {
@@ -144,12 +162,8 @@ void MainWindow::ApplyColoursAndFonts() {
     m_grids[w]->ApplyModelStyle();
   }
   const QFont command_font = ReceiveFont(m_deps.settings.FontTX);
-  for (QLineEdit* line : m_commandLines) {
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::Text, ToQColor(m_deps.settings.Col.ColTX));
-    line->setPalette(colours);
-    line->setFont(command_font);
-  }
+  for (QLineEdit* line : m_commandLines) line->setFont(command_font);
+  PaintCommandLinesAndLotwPanel();
   QPalette label = m_connectionLabel->palette();
   label.setColor(QPalette::WindowText, ToQColor(m_deps.settings.Col.ColConn));
   m_connectionLabel->setPalette(label);
@@ -158,7 +172,7 @@ void MainWindow::ApplyColoursAndFonts() {
 }
 
 void MainWindow::FitStatusPanelsToScreen() {
-  const std::array<int, 4> widths = StatusPanelWidths(logicalDpiY());
+  const std::array<int, 4> widths = StatusPanelWidths(OperatorDpi(*this));
   for (std::size_t i = 0; i < m_panels.size(); ++i) m_panels[i]->setFixedWidth(widths[i]);
 }
 
@@ -201,6 +215,14 @@ void MainWindow::SetStatusPanel(int panel, const std::string& text) {
 void MainWindow::SetConnectionLabel(const std::string& text) { m_connectionLabel->setText(FromLatin1(text)); }
 
 void MainWindow::SetSoundButton(bool on) { m_soundButton->setChecked(on); }
+
+void MainWindow::SetTerminalButton(int n, LinkState state, const std::string& hint) {
+  if (n < 1 || n > kTerminalCount) return;
+  QAction* button = m_viewButtons[static_cast<std::size_t>(n - 1)];
+  button->setIcon(LinkStateIcon(state));
+  button->setData(static_cast<int>(state));
+  button->setToolTip(FromLatin1(hint));
+}
 
 FocusTarget MainWindow::Focus() const {
   const QWidget* focused = QApplication::focusWidget();

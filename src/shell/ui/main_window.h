@@ -92,6 +92,7 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   void SetStatusPanel(int panel, const std::string& text) override;
   void SetConnectionLabel(const std::string& text) override;
   void SetSoundButton(bool on) override;
+  void SetTerminalButton(int n, LinkState state, const std::string& hint) override;
   FocusTarget Focus() const override;
   void SetFocus(const FocusTarget& target) override;
   void SelectLastRow(WindowId window) override;
@@ -113,6 +114,10 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   void BuildMenus();
 
   void BuildStatusBar();
+  // The toolbar's hints from the language texts (built again with the menus).
+  void SetToolbarHints();
+  // Command lines in their terminals' colours, the LoTW panel in the LoTW window's.
+  void PaintCommandLinesAndLotwPanel();
   void MeasureMetrics();
   void ShowAbout();
   bool HandleKey(QObject* watched, QKeyEvent* event);
@@ -144,6 +149,9 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   QAction* m_soundButton = nullptr;
   QAction* m_lotwButton = nullptr;
   QAction* m_quickConnectButton = nullptr;
+  QAction* m_clearButton = nullptr;
+  QAction* m_showLogButton = nullptr;
+  QAction* m_searchButton = nullptr;
   std::array<QAction*, kWindowCount> m_viewButtons{};
   std::array<QAction*, kWindowCount> m_windowItems{};
 

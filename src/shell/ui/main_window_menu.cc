@@ -9,12 +9,15 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "core/language_text_ids.h"
 #include "shell/ui/about_window.h"
+#include "shell/ui/link_state_icon.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_dialogs.h"
 #include "shell/ui/row_style.h"
+#include "shell/ui/window_geometry.h"
 
 namespace brilox {
 namespace {
@@ -29,9 +32,7 @@ QAction* Disabled(QAction* action) {
 }  // namespace
 
 void MainWindow::BuildToolbar() {
-  const LanguageTexts& texts = m_deps.texts;
   const MainWindowSeams& seams = m_deps.seams;
-  auto text = [&texts](int number) { return FromLatin1(texts.Text(number)); };
 
   m_toolbar = new QToolBar(m_desk);
   m_toolbar->setMovable(false);
@@ -39,14 +40,12 @@ void MainWindow::BuildToolbar() {
   m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
   m_txButton = m_toolbar->addAction(QStringLiteral("TX"), this, [this] { controller().Send1Click(); });
-  m_txButton->setToolTip(text(kTextSendTextFile));
   m_rxButton = m_toolbar->addAction(QStringLiteral("RX"), this, [this] { controller().Receive1Click(); });
-  m_rxButton->setToolTip(text(kTextStartCapture));
-  m_toolbar->addAction(QStringLiteral("Clear"), this, [this] { controller().ClearBuf1Click(); })
-      ->setToolTip(text(kTextClearWindow));
+  m_clearButton =
+      m_toolbar->addAction(QStringLiteral("Clear"), this, [this] { controller().ClearBuf1Click(); });
   m_toolbar->addSeparator();
-  Disabled(m_toolbar->addAction(QStringLiteral("SH/DX")))->setToolTip(text(kTextShowLogMenu));
-  Disabled(m_toolbar->addAction(QStringLiteral("Search")))->setToolTip(text(kTextSearchLogMenu));
+  m_showLogButton = Disabled(m_toolbar->addAction(QStringLiteral("SH/DX")));
+  m_searchButton = Disabled(m_toolbar->addAction(QStringLiteral("Search")));
   m_toolbar->addSeparator();
 
   auto* views = new QActionGroup(this);
@@ -54,14 +53,17 @@ void MainWindow::BuildToolbar() {
   const std::array<QString, kWindowCount> captions{
       QStringLiteral("1"),  QStringLiteral("2"),     QStringLiteral("3"),   QStringLiteral("4"),
       QStringLiteral("DX"), QStringLiteral("Alarm"), QStringLiteral("LOTW")};
-  const std::array<int, kWindowCount> hints{
-      kTextShowTerminalHint, kTextShowTerminalHint, kTextShowTerminalHint, kTextShowTerminalHint,
-      kTextShowDxHint,       kTextShowAlarmsHint,   kTextShowLotwHint};
   for (int w = 0; w < kWindowCount; ++w) {
     if (w == 4) m_toolbar->addSeparator();
     QAction* button = m_toolbar->addAction(captions[static_cast<std::size_t>(w)]);
     button->setCheckable(true);
-    button->setToolTip(text(hints[static_cast<std::size_t>(w)]));
+    if (w < kTerminalCount) {
+      // The terminal buttons carry their link's lamp beside the number.
+      button->setIcon(LinkStateIcon(LinkState::kDown));
+      if (auto* tool = qobject_cast<QToolButton*>(m_toolbar->widgetForAction(button))) {
+        tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+      }
+    }
     views->addAction(button);
     const char view = kViewOfWindow[static_cast<std::size_t>(w)];
     connect(button, &QAction::triggered, this, [this, w, view] {
@@ -83,9 +85,6 @@ void MainWindow::BuildToolbar() {
   m_toolbar->addSeparator();
   m_quickConnectButton =
       m_toolbar->addAction(QStringLiteral("QC"), this, [this] { controller().QuickConnectClick(); });
-  m_quickConnectButton->setToolTip(m_deps.settings.QuickConnect.empty()
-                                       ? text(kTextQuickConnect)
-                                       : FromLatin1(m_deps.settings.QuickConnect));
   m_quickConnectButton->setEnabled(static_cast<bool>(seams.quick_connect));
   m_toolbar->addSeparator();
   m_soundButton = m_toolbar->addAction(QStringLiteral("Sound"));
@@ -104,6 +103,22 @@ void MainWindow::BuildToolbar() {
   m_toolbar->addWidget(m_connectionLabel);
 }
 
+void MainWindow::SetToolbarHints() {
+  const LanguageTexts& texts = m_deps.texts;
+  auto text = [&texts](int number) { return FromLatin1(texts.Text(number)); };
+  m_txButton->setToolTip(text(kTextSendTextFile));
+  m_clearButton->setToolTip(text(kTextClearWindow));
+  m_showLogButton->setToolTip(text(kTextShowLogMenu));
+  m_searchButton->setToolTip(text(kTextSearchLogMenu));
+  viewButton(WindowId::kDx)->setToolTip(text(kTextShowDxHint));
+  viewButton(WindowId::kAlarm)->setToolTip(text(kTextShowAlarmsHint));
+  viewButton(WindowId::kLotw)->setToolTip(text(kTextShowLotwHint));
+  SetQuickConnectHint(m_deps.settings.QuickConnect.empty() ? texts.Text(kTextQuickConnect)
+                                                           : m_deps.settings.QuickConnect);
+  // The RX hint is the capture caption, which the next run mode sets.
+  controller().ShowLinkStates();
+}
+
 void MainWindow::ApplyLanguageTexts() {
   const bool lotw_shown = windowMenuItem(WindowId::kLotw)->isVisible();
   QMenuBar* bar = menuBar();
@@ -111,6 +126,7 @@ void MainWindow::ApplyLanguageTexts() {
   for (QMenu* menu : bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) menu->deleteLater();
   BuildMenus();
   windowMenuItem(WindowId::kLotw)->setVisible(lotw_shown);
+  SetToolbarHints();
 }
 
 void MainWindow::BuildMenus() {
@@ -222,7 +238,7 @@ void MainWindow::BuildMenus() {
 void MainWindow::BuildStatusBar() {
   m_statusBar = new QStatusBar(m_desk);
   m_statusBar->setSizeGripEnabled(false);
-  const std::array<int, 4> widths = StatusPanelWidths(logicalDpiY());
+  const std::array<int, 4> widths = StatusPanelWidths(OperatorDpi(*this));
   for (std::size_t i = 0; i < m_panels.size(); ++i) {
     auto* panel = new QLabel(m_statusBar);
     panel->setFixedWidth(widths[i]);

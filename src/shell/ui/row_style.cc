@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QString>
 
 namespace brilox {
@@ -42,6 +43,18 @@ QFont ReceiveFont(const FontSettings& settings) {
   font.setBold(settings.style.find('B') != std::string::npos);
   font.setItalic(settings.style.find('I') != std::string::npos);
   return font;
+}
+
+QString RowText(std::string_view text, const QFont& font) {
+  QString row = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  if (!row.contains(QChar(0x1B))) return row;
+  constexpr char32_t kEscapePicture = 0x241B;  // SYMBOL FOR ESCAPE
+  constexpr char16_t kDiamond = 0x25C6;
+  const QChar glyph = QFontMetrics(font).inFontUcs4(kEscapePicture)
+                          ? QChar(static_cast<char16_t>(kEscapePicture))
+                          : QChar(kDiamond);
+  row.replace(QChar(0x1B), glyph);
+  return row;
 }
 
 }  // namespace brilox

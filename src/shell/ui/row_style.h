@@ -6,6 +6,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
+#include <string_view>
 
 #include "core/settings.h"
 
@@ -16,5 +18,10 @@ QColor ToQColor(Colour colour);
 
 // The font named by FontNameRX, FontSizeRX and FontStyleRX ("B", "I").
 QFont ReceiveFont(const FontSettings& font);
+
+// A row's single bytes as they are drawn in `font`: Latin-1, except the
+// escape character that marks an echoed local command, which no font draws:
+// it shows as the control picture when the font has one, else as a diamond.
+QString RowText(std::string_view text, const QFont& font);
 
 }  // namespace brilox

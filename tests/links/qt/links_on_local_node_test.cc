@@ -147,11 +147,13 @@ TEST(LinksOnLocalNode, AWholeSession) {
   ASSERT_TRUE(rig.Wait([&] { return rig.intake.rows(2).back() == "DX de W1AW:      7074.0  PY2"; }));
   EXPECT_EQ(rig.presenter.label, "");
   EXPECT_EQ(rig.presenter.directory_status, "[154]");
+  const std::string address = "(127.0.0.1:" + node.port() + ")";
+  EXPECT_EQ(rig.presenter.lines[2], std::vector<std::string>{"[154] " + address}) << "the terminal says so";
 
   // Typing on the closed link reopens it and tells the operator; the line
   // itself is not sent, and nothing is queued for later.
   (void)rig.links->EnvoieLigneWinSock(2, "sh/wwv\r");
-  EXPECT_EQ(rig.presenter.lines[2], std::vector<std::string>{"[157] (127.0.0.1:" + node.port() + ")"});
+  EXPECT_EQ(rig.presenter.lines[2], (std::vector<std::string>{"[154] " + address, "[157] " + address}));
   ASSERT_TRUE(rig.Wait([&] { return node.connections() == 2 && rig.links->IsConnected(2); }));
   (void)rig.links->EnvoieLigneWinSock(2, "K1ABC\r");
   ASSERT_TRUE(rig.Wait([&] { return node.lines().back() == "K1ABC"; }));
