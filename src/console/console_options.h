@@ -31,6 +31,8 @@ struct ConsoleOptions {
   int connect_terminal = 1;
   ColourChoice colour = ColourChoice::kAuto;
   std::vector<ConsoleInput> inputs;  // none: standard input on terminal 1
+  // The LoTW user list; empty: lotw-user-activity.csv of the data folder, when there.
+  std::string lotw_users_path;
 };
 
 // `args` without the program name.
