@@ -19,6 +19,7 @@
 #include "app/pipeline_character_sink.h"
 #include "awards/dxcc_table.h"
 #include "awards/iota_table.h"
+#include "awards/lotw_users.h"
 #include "links/reconnect_supervisor.h"
 #include "links/telnet_links.h"
 #include "platform/clock.h"
@@ -37,6 +38,7 @@
 #include "shell/spot_window_events.h"
 #include "shell/ui/main_window.h"
 #include "spots/announcement_queue.h"
+#include "spots/award_reference_checks.h"
 #include "spots/country_table.h"
 #include "spots/line_intake.h"
 #include "spots/spot_processing.h"
@@ -106,8 +108,9 @@ class ProgramWiring {
   WindowLineStores m_windows{m_settings};
   TrafficLog m_log;
   AnnouncementQueue m_announcements;
-  NoLotwUserList m_noLotw;
-  NoIotaReferences m_noIota;
+  LotwUsers m_lotwUsers;
+  LotwUserListCheck m_lotwCheck;
+  IotaTableCheck m_iotaCheck{&m_iota, m_settings};
   SpotProcessing m_processing;
 
   ForwardingTerminalSender m_sender;
