@@ -14,17 +14,9 @@ out=${1:-docs/main-window-lotw.png}
 list=${2:-tests/data/lotw/lotw-user-activity-sample.csv}
 call=${3:-LZ1FH}
 port=${PORT:-7374}
-scratch=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
+source tools/ui/scratch_program.sh
+scratch_program "$port" '"StartMode"=dword:00000006\r\n"LOTW"=dword:00000003\r\n'
 
-export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/share XDG_RUNTIME_DIR=$scratch/run
-mkdir -p "$XDG_CONFIG_HOME/MORVEL/BRILOX" "$XDG_DATA_HOME/MORVEL/BRILOX" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\MORVEL\\BRILOX\\CurrentVersion]\r\n%b' \
-  "\"MyCall\"=\"F6ABC\"\r\n\"QuickConnect\"=\"ESC C 127.0.0.1:$port\"\r\n\"AutoConnect\"=dword:00000001\r\n\"StartMode\"=dword:00000006\r\n\"LOTW\"=dword:00000003\r\n\"WarningOnExit\"=dword:00000000\r\n\"MainFormLeft\"=dword:00000000\r\n\"MainFormTop\"=dword:00000000\r\n\"MainFormWidth\"=dword:00000400\r\n\"MainFormHeight\"=dword:000002a0\r\n\r\n" \
-  > "$XDG_CONFIG_HOME/MORVEL/BRILOX/BRILOX.reg"
-
-data=$XDG_DATA_HOME/MORVEL/BRILOX
 cp data/DXCC.RAW "$data/DXCC.DAT"
 cp "$list" "$data/lotw-user-activity.csv"
 
