@@ -44,6 +44,15 @@ void BM_LoadLotwUsers(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadLotwUsers)->Unit(benchmark::kMillisecond);
 
+// The parse and the order check alone, from bytes already in memory.
+void BM_ParseLotwUsers(benchmark::State& state) {
+  const std::string text = ReadList();
+  for (auto _ : state) benchmark::DoNotOptimize(LotwUsers::Parse(text));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_ParseLotwUsers)->Unit(benchmark::kMillisecond);
+
 // Spot calls as they come: found ones, unknown ones, portable ones tried in
 // parts, under the age rule.
 void BM_CheckLotwUser(benchmark::State& state) {
