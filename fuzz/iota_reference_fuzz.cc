@@ -1,5 +1,5 @@
-// Scans any bytes for an IOTA reference as a spot comment and as a logged
-// field, with the first bytes as the call; a reference found must be in range.
+// Reads any bytes as a spot comment, as a logged field and as a link table
+// entry, with the first bytes as the call; a reference found must be in range.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const std::string_view call = bytes.substr(0, std::min<size_t>(bytes.size(), 12));
   CheckInRange(brilox::ParseIotaReference(bytes, call));
-  CheckInRange(
-      brilox::ParseIotaReference(bytes, call, brilox::IotaCallRules::kLogImport, std::string_view::npos));
+  CheckInRange(brilox::ScanIotaReference(bytes, call, brilox::RejectIotaForImportedCall));
   const std::vector<brilox::CallPairEntry> links{{std::string(call), std::string(bytes.substr(0, 6))}};
   CheckInRange(brilox::LinkedIotaReference(links, call));
   return 0;

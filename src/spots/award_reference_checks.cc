@@ -25,7 +25,7 @@ int IotaNeededLevel(char status, int level) {
 SpotIotaAnswer IotaTableCheck::CheckSpotIota(std::string_view dx_call, std::string_view comment, int level) {
   if (m_table == nullptr) return {level, {}, 0};
   std::optional<IotaReference> reference = LinkedIotaReference(m_settings.IOTAlink, dx_call);
-  if (!reference) reference = ParseIotaReference(comment, dx_call, IotaCallRules::kSpot);
+  if (!reference) reference = ParseIotaReference(comment, dx_call);
   if (!reference) {
     m_spotIotaIndex = 0;
     return {level, {}, 0};

@@ -1,7 +1,6 @@
-// Finding IOTA references in comments: every written form, the words that
+// Finding the IOTA reference of a spot: every written form, the words that
 // hide or fake a continent code, the look-ahead at the very end of a full
-// comment, the call rules of the spot check and of the log import, and the
-// link table.
+// comment, the spot check's call rules, and the link table.
 #include "awards/iota_reference.h"
 
 #include <gtest/gtest.h>
@@ -71,19 +70,6 @@ TEST(IotaReferenceIndex, EuropeFiveIsIndex455) {
   ASSERT_TRUE(found.has_value());
   EXPECT_EQ(IotaTableIndex(found->continent, found->number), 455);
   EXPECT_EQ(ShortIotaText(*found), "EU5");
-}
-
-// The log import scans the whole field and allows Spanish calls in Africa
-// and Russian ones in South America.
-TEST(IotaReferenceLogImport, OwnCallRulesAndNoLengthLimit) {
-  const auto scan = [](std::string_view text, std::string_view call) {
-    return Found(ParseIotaReference(text, call, IotaCallRules::kLogImport, std::string_view::npos));
-  };
-  EXPECT_EQ(scan("AF-004", "EA8ABC"), "AF-004");
-  EXPECT_EQ(scan("OC-004", "EA8ABC"), "");
-  EXPECT_EQ(scan("SA-001", "RA1ABC"), "SA-001");
-  EXPECT_EQ(scan("OC-123", "IK1ABC"), "");
-  EXPECT_EQ(scan("A LONG COMMENT OF MORE THAN THIRTY ONE CHARACTERS EU-005", "G3ABC"), "EU-005");
 }
 
 struct LinkRow {
