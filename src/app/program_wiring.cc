@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "core/language_text_ids.h"
+#include "shell/lotw_call_field.h"
 #include "shell/startup_loaders.h"
 #include "shell/startup_sequence.h"
 #include "shell/startup_shutdown.h"
@@ -41,8 +42,9 @@ ProgramWiring::ProgramWiring(const ProgramServices& services, ProgramPlaces plac
       m_places(std::move(places)),
       m_userStore(services.fs, m_places.user_settings_path, StoreAccess::kReadWrite),
       m_log(services.fs, m_places.data_folder),
+      m_lotwCheck(m_lotwUsers, m_settings, services.clock),
       m_processing(SpotProcessingServices{m_settings, services.clock, m_windows, m_countries, m_dxcc, m_log,
-                                          m_announcements, m_noLotw, m_noIota}) {
+                                          m_announcements, m_lotwCheck, m_iotaCheck}) {
   if (!m_places.machine_settings_path.empty()) {
     m_machineStore =
         std::make_unique<FileSettingsStore>(services.fs, m_places.machine_settings_path, StoreAccess::kReadOnly);
@@ -56,6 +58,9 @@ ProgramWiring::ProgramWiring(const ProgramServices& services, ProgramPlaces plac
   MainWindowEnvironment environment;
   environment.data_folder = m_places.data_folder;
   environment.close_query = [this] { return QueryClose(); };
+  environment.lotw_check = [this](const std::string& text) {
+    return EditLOTWuserChange(m_lotwUsers, m_settings, text, m_settings.Sound != 0);
+  };
   m_window = std::make_unique<MainWindow>(
       MainWindowDependencies{m_settings, m_windows, m_sender, services.fs, services.dialogs, services.messages,
                              services.clock, services.date_time_format, m_linkTexts,
@@ -104,7 +109,7 @@ void ProgramWiring::RunStartup() {
   environment.window_width = m_window->width();
   environment.window_height = m_window->height();
 
-  const ReferenceTables tables{m_countries, m_dxcc, &m_iota, &m_settings, &m_userStore};
+  const ReferenceTables tables{m_countries, m_dxcc, &m_iota, &m_settings, &m_userStore, &m_lotwUsers};
   const DataFileLoaders loaders = MakeDataFileLoaders(tables);
   MainWindowStartupSteps steps(*m_window);
   StartupReport report;
@@ -121,6 +126,7 @@ void ProgramWiring::RunStartup() {
   // The loaded settings replace the defaults the stores and the intake began with.
   m_windows.ApplySettings(m_settings);
   m_intake->ApplySettings(m_settings);
+  m_window->SetLotwUserCount(KnownCallsignsText(m_texts.Get(kTextKnownCallsignsFormat), m_lotwUsers.count()));
   // A log file that cannot be made costs its records only; processing counts them.
   (void)m_log.CreateMissingLogFiles();
   m_iotaLoaded = report.data.iota_loaded;

@@ -22,6 +22,7 @@
 #include "awards/dxcc_table.h"
 #include "awards/iota_table.h"
 #include "awards/log_import.h"
+#include "awards/lotw_users.h"
 #include "links/reconnect_supervisor.h"
 #include "links/telnet_links.h"
 #include "platform/clock.h"
@@ -41,6 +42,7 @@
 #include "shell/spot_window_events.h"
 #include "shell/ui/main_window.h"
 #include "spots/announcement_queue.h"
+#include "spots/award_reference_checks.h"
 #include "spots/country_table.h"
 #include "spots/line_intake.h"
 #include "spots/spot_processing.h"
@@ -123,8 +125,9 @@ class ProgramWiring {
   WindowLineStores m_windows{m_settings};
   TrafficLog m_log;
   AnnouncementQueue m_announcements;
-  NoLotwUserList m_noLotw;
-  NoIotaReferences m_noIota;
+  LotwUsers m_lotwUsers;
+  LotwUserListCheck m_lotwCheck;
+  IotaTableCheck m_iotaCheck{&m_iota, m_settings};
   SpotProcessing m_processing;
 
   ForwardingTerminalSender m_sender;

@@ -66,12 +66,14 @@ Result<ConsoleOptions> ParseConsoleOptions(const std::vector<std::string>& args)
       } else {
         return Status::InvalidArgument(arg + " takes auto, always or never");
       }
-    } else if (arg == "--data-dir" || arg == "--settings" || arg == "--trace" || arg == "--call") {
+    } else if (arg == "--data-dir" || arg == "--settings" || arg == "--trace" || arg == "--call" ||
+               arg == "--lotw-users") {
       if (!has_value) return Missing(arg);
-      std::string& target = arg == "--data-dir"   ? options.data_dir
-                            : arg == "--settings" ? options.settings_path
-                            : arg == "--trace"    ? options.trace_path
-                                                  : options.call;
+      std::string& target = arg == "--data-dir"     ? options.data_dir
+                            : arg == "--settings"   ? options.settings_path
+                            : arg == "--trace"      ? options.trace_path
+                            : arg == "--lotw-users" ? options.lotw_users_path
+                                                    : options.call;
       target = args[++i];
     } else if (arg == "--import-adif" || arg == "--import-adif-iota" || arg == "--import-lotw-report") {
       if (!has_value) return Missing(arg);
@@ -145,6 +147,9 @@ const char* ConsoleHelpText() {
          "  --trace FILE     one tab-separated row per processed line (header first):\n"
          "                   flags, spot fields, levels, labels, tag and texts.\n"
          "  --call CALL      own call, for talk lines (overrides the settings).\n"
+         "  --lotw-users FILE  the LoTW user list (lotw-user-activity.csv) to rate the\n"
+         "                   spots against.  Default: that file of the data folder,\n"
+         "                   when there; without a list no call is a LoTW user.\n"
          "  --no-log         write no traffic log records.\n"
          "  --colour WHEN    auto (default), always or never.\n"
          "  --sample         replay the bundled sample (DIR/samples/cluster_session.raw,\n"

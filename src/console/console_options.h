@@ -39,6 +39,8 @@ struct ConsoleOptions {
   ColourChoice colour = ColourChoice::kAuto;
   std::vector<ConsoleInput> inputs;  // none: standard input on terminal 1
   std::vector<ConsoleImport> imports;  // when any: import them, in order, and read no traffic
+  // The LoTW user list; empty: lotw-user-activity.csv of the data folder, when there.
+  std::string lotw_users_path;
 };
 
 // `args` without the program name.

@@ -62,6 +62,23 @@ class TemporaryFolderGuard {
   const ConsoleFolders& m_folders;
 };
 
+// The LoTW user list of --lotw-users (which must read), else the data
+// folder's own when it is there, as the program loads it at start-up.
+Status LoadConsoleLotwUsers(const ConsoleOptions& options, FileSystem& fs, SpotPipeline& spots) {
+  std::string path = options.lotw_users_path;
+  if (path.empty()) {
+    path = JoinPath(spots.data_folder(), kLotwUserFileName);
+    if (!fs.Exists(path)) return Status::Ok();
+  }
+  Result<LotwUsers> users = LotwUsers::Load(fs, path);
+  if (!users.ok())
+    return Status::Io("cannot read the LoTW user list " + path + " (" + users.status().ToString() + ")");
+  Note(std::to_string(users->count()) + " LoTW users in " + path +
+       (users->sorted_on_load() ? " (out of order, sorted)" : ""));
+  spots.SetLotwUsers(std::move(users).value());
+  return Status::Ok();
+}
+
 int Run(ConsoleOptions options) {
   FileSystem& fs = PosixFileSystem();
   if (options.sample && !options.now) options.now = ParseUtcTime(kSampleTime);
@@ -95,6 +112,10 @@ int Run(ConsoleOptions options) {
     return 1;
   }
   for (const std::string& note : (*pipeline)->notes()) Note(note);
+  if (const Status loaded = LoadConsoleLotwUsers(options, fs, **pipeline); !loaded.ok()) {
+    Note(loaded.ToString());
+    return 1;
+  }
 
   TraceFile trace(options.trace_path);
   if (!options.trace_path.empty() && trace.get() == nullptr) {

@@ -60,6 +60,16 @@ DataFileLoaders MakeDataFileLoaders(const ReferenceTables& tables) {
       return ConvertOldIotaFile(fs, data_folder, layout, settings, store);
     };
   }
+  if (LotwUsers* users = tables.lotw_users; users != nullptr) {
+    loaders.load_lotw_users = [users](FileSystem& fs, const std::string& data_folder) {
+      Result<LotwUsers> loaded = LotwUsers::Load(fs, JoinPath(data_folder, kLotwUsersFile));
+      if (!loaded.ok()) return loaded.status();
+      // A list without a single user switches the search off like a missing one.
+      if (loaded->empty()) return Status::Corrupt("no LoTW user in it");
+      *users = std::move(loaded).value();
+      return Status::Ok();
+    };
+  }
   return loaders;
 }
 

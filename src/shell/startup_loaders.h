@@ -1,12 +1,13 @@
 // The loaders that the data-file checks hand each reference file to, bound to
 // the tables of the run.  Tables whose loaders are not built yet (the node
-// directory, the LoTW users) are left out, so their steps do nothing.
+// directory) are left out, so their steps do nothing.
 // Window thread.
 #pragma once
 
 #include "shell/dxcc_prefix_checks.h"
 #include "awards/dxcc_table.h"
 #include "awards/iota_table.h"
+#include "awards/lotw_users.h"
 #include "platform/settings_store.h"
 #include "core/settings.h"
 #include "shell/startup_data_checks.h"
@@ -24,6 +25,8 @@ struct ReferenceTables {
   // into `IOTALast` and writes it with `IOTA`; null keeps them out of both.
   Settings* settings = nullptr;
   SettingsStore* user_settings = nullptr;
+  // Null leaves the LoTW user list out (LoTW user search is off).
+  LotwUsers* lotw_users = nullptr;
 };
 
 DataFileLoaders MakeDataFileLoaders(const ReferenceTables& tables);

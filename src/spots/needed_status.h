@@ -25,6 +25,8 @@ inline constexpr int kLevelNotConfirmed = 2;     // worked on this band or mode,
 inline constexpr int kLevelNewBandOrMode = 3;
 inline constexpr int kLevelNewEntity = 4;
 inline constexpr int kLevelSeekedCall = 5;
+inline constexpr int kLevelIotaWorked = 10;  // the spot's IOTA reference is worked, not confirmed
+inline constexpr int kLevelIotaNeeded = 11;  // the spot's IOTA reference is not worked
 
 // `LOTWAlarmMode`.
 inline constexpr int kLotwAlarmPaperFirst = 0;

@@ -15,11 +15,14 @@
 #include <vector>
 
 #include "awards/dxcc_table.h"
+#include "awards/iota_table.h"
+#include "awards/lotw_users.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/result.h"
 #include "core/settings.h"
 #include "spots/announcement_queue.h"
+#include "spots/award_reference_checks.h"
 #include "spots/country_table.h"
 #include "spots/line_intake.h"
 #include "spots/pipeline_tables.h"
@@ -30,8 +33,8 @@
 
 namespace brilox {
 
-// The LoTW and IOTA checks to use; null ones answer "not a LoTW user" and
-// "no reference".  Both must outlive the pipeline.
+// The LoTW and IOTA checks to use; null ones answer from the pipeline's own
+// LoTW user list and IOTA database.  Both must outlive the pipeline.
 struct PipelineChecks {
   LotwUserCheck* lotw = nullptr;
   SpotIotaCheck* iota = nullptr;
@@ -44,7 +47,8 @@ class SpotPipeline {
   SpotPipeline(const SpotPipeline&) = delete;
   SpotPipeline& operator=(const SpotPipeline&) = delete;
 
-  // Loads the tables of `data_folder` and creates the missing traffic logs.
+  // Loads the tables of `data_folder` (IOTA.DAT when it is there) and creates
+  // the missing traffic logs.
   static Result<std::unique_ptr<SpotPipeline>> Open(FileSystem& fs, const Clock& clock,
                                                     std::string data_folder, Settings settings,
                                                     MissingDxccFile missing_dxcc, PipelineChecks checks = {});
@@ -55,6 +59,16 @@ class SpotPipeline {
   // New settings (the options dialog): limits, keywords and filters act at once.
   void ApplySettings(Settings settings);
   void SetView(ViewState view) { m_windows.SetView(view); }
+  // The LoTW user list and IOTA database the spots are rated against.
+  // Before they are set no call is a LoTW user and no spot has a reference.
+  void SetLotwUsers(LotwUsers users) { m_lotwUsers = std::move(users); }
+  void SetIotaTable(IotaTable table) {
+    m_iota = std::move(table);
+    m_iotaCheck.SetTable(&m_iota);
+  }
+  const LotwUsers& lotw_users() const { return m_lotwUsers; }
+  const IotaTable& iota() const { return m_iota; }
+  const IotaTableCheck& iota_check() const { return m_iotaCheck; }
 
   const Settings& settings() const { return m_settings; }
   const std::string& data_folder() const { return m_dataFolder; }
@@ -77,8 +91,10 @@ class SpotPipeline {
   WindowLineStores m_windows;
   TrafficLog m_log;
   AnnouncementQueue m_announcements;
-  NoLotwUserList m_noLotw;
-  NoIotaReferences m_noIota;
+  LotwUsers m_lotwUsers;
+  IotaTable m_iota;
+  LotwUserListCheck m_lotwCheck;
+  IotaTableCheck m_iotaCheck;
   SpotProcessing m_processing;
   LineIntake m_intake;
 };

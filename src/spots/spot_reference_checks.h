@@ -3,7 +3,7 @@
 // comment names an IOTA reference the operator needs (the IOTA database).
 // Until those lists are loaded the pipeline uses the answers "not a LoTW
 // user" and "no reference".  Window thread (they run inside the processing
-// of one spot).
+// of one spot).  award_reference_checks.h answers from the real lists.
 #pragma once
 
 #include <string>
@@ -32,6 +32,7 @@ class NoLotwUserList final : public LotwUserCheck {
 struct SpotIotaAnswer {
   int Level = 1;             // the needed level, raised to 10 or 11 for a needed reference
   std::string SpotIotaText;  // "EU5", empty without a reference
+  int SpotIotaIndex = 0;     // its IOTA table index, 0 without a reference
 };
 
 class SpotIotaCheck {

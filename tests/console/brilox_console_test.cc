@@ -293,6 +293,41 @@ TEST_F(ConsoleReplay, TheFixedClockDecidesWhichSpotsPassTheAgeRule) {
       << "--no-log writes no records";
 }
 
+// A LoTW user list given for the replay: its users fill the LoTW window with
+// their " L" mark; a list entry with "/P" does not make the bare call a user;
+// a list that cannot be read stops the run with a message.
+TEST_F(ConsoleReplay, TheLotwUserListFillsTheLotwWindow) {
+  WriteSettings(settings,
+                "\"MyCall\"=\"K1ABC\"\r\n\"DeltaTime\"=dword:0000000f\r\n\"LOTW\"=dword:00000003\r\n");
+  const std::string list = scratch.File("users.csv");
+  // Out of order on purpose, with a line the loader passes over.
+  WriteFileText(list,
+                "VE6KIX,2021-03-01,10:00:00\nCX2SA,2020-01-01,11:00:00\nno comma\nTZ4AM/P,2019-01-01\n");
+  const std::string capture = Traffic("cluster2mqtt_G4BFG-9_sample_cluster_output.txt");
+  const ConsoleRun run =
+      RunConsole(scratch, "--data-dir " + Quoted(data) + " --settings " + Quoted(settings) +
+                              " --no-log --colour never --now 2026-02-01T18:35Z --lotw-users " +
+                              Quoted(list) + " " + capture);
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_NE(run.err.find("3 LoTW users"), std::string::npos) << run.err;
+  const std::vector<std::string> rows = WindowRows(run.out, "LOTW");
+  ASSERT_EQ(rows.size(), 2u) << run.out;
+  EXPECT_EQ(rows[0].substr(0, 32), "DX de K4VTE:     21142.3  VE6KIX");
+  EXPECT_EQ(rows[0].substr(rows[0].size() - 2), " L");
+  EXPECT_EQ(rows[1].substr(0, 31), "DX de AA8CS:     24915.4  CX2SA");
+  for (const std::string& row : WindowRows(run.out, "DX")) {
+    if (row.find("TZ4AM") != std::string::npos) {
+      EXPECT_FALSE(row.ends_with(" L") || row.ends_with(" L?")) << row;
+    }
+  }
+
+  const ConsoleRun missing =
+      RunConsole(scratch, "--data-dir " + Quoted(data) + " --settings " + Quoted(settings) +
+                              " --lotw-users " + Quoted(scratch.File("none.csv")) + " " + capture);
+  EXPECT_EQ(missing.exit_code, 1);
+  EXPECT_NE(missing.err.find("cannot read the LoTW user list"), std::string::npos) << missing.err;
+}
+
 TEST_F(ConsoleReplay, RowsAreDrawnInTheColoursOfTheirTags) {
   const ConsoleRun run =
       RunConsole(scratch, "--data-dir " + Quoted(data) + " --settings " + Quoted(settings) +
@@ -364,7 +399,8 @@ TEST(ConsoleCommandLine, HelpAndMistakes) {
   ScratchFolder scratch;
   const ConsoleRun help = RunConsole(scratch, "--help");
   EXPECT_EQ(help.exit_code, 0);
-  for (const char* option : {"--terminal", "--data-dir", "--settings", "--now", "--trace", "--sample"}) {
+  for (const char* option :
+       {"--terminal", "--data-dir", "--settings", "--now", "--trace", "--sample", "--lotw-users"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   struct Case {

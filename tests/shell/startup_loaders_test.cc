@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "awards/dxcc_file.h"
 #include "awards/iota_file.h"
 #include "startup_test_support.h"
@@ -148,6 +150,32 @@ TEST_F(StartupIotaLoadersTest, ADamagedIotaDatabaseStopsTheStart) {
   EXPECT_EQ(status.message().rfind("Unable to load IOTA.DAT (", 0), 0u) << status.message();
   EXPECT_NE(status.message().find("record 1 is damaged"), std::string::npos) << status.message();
   EXPECT_FALSE(state.iota_loaded);
+}
+
+// The LoTW user list: loaded when it has users; missing, unreadable or
+// without a single user, LoTW user search is off for the run.
+TEST_F(StartupLoadersTest, TheLotwUserListSwitchesTheSearch) {
+  struct Case {
+    const char* name;
+    std::optional<std::string> file;
+    int count;
+  };
+  for (const Case& c : {Case{"users", "W1AW,2021-01-01\nK1ABC,2021-02-02,10:00:00\n", 2},
+                        Case{"no user", "just a header line\n", 0}, Case{"missing", std::nullopt, 0}}) {
+    if (c.file) {
+      files.files()[InData("lotw-user-activity.csv")] = *c.file;
+    } else {
+      files.files().erase(InData("lotw-user-activity.csv"));
+    }
+    LotwUsers users;
+    loaders = MakeDataFileLoaders({countries, dxcc, nullptr, nullptr, nullptr, &users});
+    settings.LOTW = 1 | 2;
+    ASSERT_FALSE(Check().fatal()) << c.name;
+    EXPECT_EQ(users.count(), c.count) << c.name;
+    EXPECT_EQ(state.lotw_users_available, c.count > 0) << c.name;
+    EXPECT_EQ(settings.LOTW & 1, c.count > 0 ? 1 : 0) << c.name;
+    EXPECT_EQ(users.Find("W1AW") != nullptr, c.count > 0) << "sorted while loading";
+  }
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -100,6 +103,10 @@ void MainWindow::BuildDesk() {
     m_callField->setText(text.toUpper());
     m_callField->setCursorPosition(caret);
   });
+  // Calls only: letters, digits and "/" (backspace edits as always).
+  m_callField->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9/]*")), m_callField));
+  connect(m_callField, &QLineEdit::textChanged, this, &MainWindow::ShowLotwCheck);
   m_callField->installEventFilter(this);
   panel_layout->addWidget(m_callField);
   m_lotwCount = new QLabel(QStringLiteral("(0 known callsigns)"), m_lotwPanel);
@@ -139,8 +146,24 @@ void MainWindow::MeasureMetrics() {
   controller().SetMetrics(metrics);
 }
 
-void MainWindow::SetLotwUserCount(int known_calls) {
-  m_lotwCount->setText(QStringLiteral("(%1 known callsigns)").arg(known_calls));
+void MainWindow::SetLotwUserCount(const std::string& text) { m_lotwCount->setText(FromLatin1(text)); }
+
+// `EditLOTWuserChange`: green with the upload date for a user, red otherwise.
+// The field's current text, not the signal's: the upper-casing of a typed
+// letter changes the text again before the first change is reported.
+void MainWindow::ShowLotwCheck() {
+  const std::string call = m_callField->text().toLatin1().toStdString();
+  // One answer (and one beep) per change of the call.
+  if (m_lastCheckedCall && *m_lastCheckedCall == call) return;
+  m_lastCheckedCall = call;
+  LotwCallFieldState state;
+  if (m_environment.lotw_check) state = m_environment.lotw_check(call);
+  QPalette palette = m_callField->palette();
+  palette.setColor(QPalette::Text, state.user ? Qt::darkGreen : Qt::red);
+  m_callField->setPalette(palette);
+  m_lotwUpload->setText(FromLatin1(state.upload_label));
+  m_lotwUpload->setVisible(state.show_upload);
+  if (state.beep) QApplication::beep();
 }
 
 void MainWindow::SetLotwLastUpload(const std::string& date) {

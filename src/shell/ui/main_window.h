@@ -16,8 +16,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "shell/lotw_call_field.h"
 #include "shell/main_window_parts.h"
 #include "shell/main_window_view.h"
 
@@ -38,6 +40,9 @@ struct MainWindowEnvironment {
   bool lotw_user_list = true;  // the LOTW button shows only with the user list
   // The close query of the shutdown; without one the window closes.
   std::function<bool()> close_query;
+  // The LoTW view's call field asks this on every change of its text;
+  // without one no call is a user.
+  std::function<LotwCallFieldState(const std::string& text)> lotw_check;
 };
 
 class MainWindow final : public QMainWindow, public MainWindowView {
@@ -54,8 +59,8 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   MainWindowParts& parts() { return *m_parts; }
   TerminalCapture& capture() { return m_parts->capture; }
 
-  // Filled by the LoTW user list.
-  void SetLotwUserCount(int known_calls);
+  // Filled by the LoTW user list: the count label's whole text.
+  void SetLotwUserCount(const std::string& text);
   void SetLotwLastUpload(const std::string& date);
   // The LOTW button and Window menu item, hidden without the user list.
   // The menus take their captions from the language file, which start-up
@@ -75,6 +80,8 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   QLineEdit* commandLine(int n) const { return m_commandLines[static_cast<std::size_t>(n - 1)]; }
   QLineEdit* callField() const { return m_callField; }
   QWidget* lotwPanel() const { return m_lotwPanel; }
+  QLabel* lotwCountLabel() const { return m_lotwCount; }
+  QLabel* lotwUploadLabel() const { return m_lotwUpload; }
   QLabel* statusPanel(int panel) const { return m_panels[static_cast<std::size_t>(panel - 1)]; }
   QLabel* connectionLabel() const { return m_connectionLabel; }
   QAction* viewButton(WindowId window) const { return m_viewButtons[static_cast<std::size_t>(window)]; }
@@ -124,6 +131,7 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   int CommandLineNumber(const QObject* widget) const;
   QLineEdit* FocusEdit(const FocusTarget& target) const;
   QWidget* FocusWidget(const FocusTarget& target) const;
+  void ShowLotwCheck();
 
   MainWindowDependencies m_deps;
   MainWindowEnvironment m_environment;
@@ -139,6 +147,7 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   QLineEdit* m_callField = nullptr;
   QLabel* m_lotwCount = nullptr;
   QLabel* m_lotwUpload = nullptr;
+  std::optional<std::string> m_lastCheckedCall;  // the call the LoTW panel answered last
   std::array<QLabel*, 4> m_panels{};
   QLabel* m_connectionLabel = nullptr;
 

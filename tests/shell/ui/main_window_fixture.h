@@ -29,7 +29,7 @@ class QtMainWindowFixture : public ::testing::Test {
     window = std::make_unique<MainWindow>(
         MainWindowDependencies{settings, windows, sender, files, dialogs, messages, clock, format, texts,
                                view_status, seams},
-        MainWindowEnvironment{"/home/op/.local/share/MORVEL/BRILOX", true, {}});
+        environment);
     window->resize(800, 600);
     window->show();
     window->activateWindow();
@@ -55,6 +55,7 @@ class QtMainWindowFixture : public ::testing::Test {
   FixedDateTimeFormat format;
   BuiltInTexts texts;
   ViewStatusTexts view_status;
+  MainWindowEnvironment environment{"/home/op/.local/share/MORVEL/BRILOX", true, {}, {}};
   std::unique_ptr<MainWindow> window;
 };
 

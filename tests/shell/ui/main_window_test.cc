@@ -229,6 +229,38 @@ TEST_F(MainWindowTest, LotwViewKeysUseTheCallField) {
   EXPECT_EQ(QApplication::focusWidget(), window->callField());
 }
 
+// The call field answers as the operator types: green with the upload date
+// for a user, red and no date otherwise; only call characters are taken.
+TEST_F(MainWindowTest, TheLotwCallFieldAnswersAtOnce) {
+  const LotwUsers users = LotwUsers::Parse("DL1ABC,2021-03-01,10:00:00\nK1ABC,2020-05-06\n");
+  environment.lotw_check = [&](const std::string& text) {
+    return EditLOTWuserChange(users, settings, text, false);
+  };
+  Open();
+  window->SetLotwUserCount(KnownCallsignsText("(%.0n known callsigns)", users.count()));
+  window->viewButton(WindowId::kLotw)->trigger();
+  Settle();
+  EXPECT_EQ(window->lotwCountLabel()->text(), QStringLiteral("(2 known callsigns)"));
+  struct Case {
+    const char* typed;
+    const char* shown;
+    bool user;
+    const char* upload;
+  };
+  for (const Case& c :
+       {Case{"dl1abc", "DL1ABC", true, "(last upload: 2021-03-01)"}, Case{"DL1AB", "DL1AB", false, ""},
+        Case{"k1", "K1", false, ""}, Case{"k1-abc", "K1ABC", true, "(last upload: 2020-05-06)"}}) {
+    window->callField()->clear();
+    QTest::keyClicks(window->callField(), QString::fromLatin1(c.typed));
+    Settle();
+    EXPECT_EQ(window->callField()->text().toStdString(), c.shown);
+    EXPECT_EQ(window->lotwUploadLabel()->isVisible(), c.user) << c.typed;
+    EXPECT_EQ(window->lotwUploadLabel()->text().toStdString(), c.upload) << c.typed;
+    const QColor colour = window->callField()->palette().color(QPalette::Text);
+    EXPECT_EQ(colour, c.user ? QColor(Qt::darkGreen) : QColor(Qt::red)) << c.typed;
+  }
+}
+
 TEST_F(MainWindowTest, GridsDrawEachRowInItsTagsColours) {
   Open();
   window->viewButton(WindowId::kDx)->trigger();
