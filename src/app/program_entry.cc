@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSessionManager>
 
 #include "app/program_wiring.h"
+#include "platform/qt/qt_termination_signals.h"
 #include "platform/settings_paths.h"
 #include "shell/startup_entry.h"
 #include "shell/ui/qt_dialogs.h"
@@ -33,6 +35,12 @@ int RunProgram(const BuildTree& build) {
        LocaleVariablesFromEnvironment()});
   messages.SetParent(&wiring.window());
   dialogs.SetParent(&wiring.window());
+  // A session that ends and a termination signal close the window through
+  // the close path, without the question, so that what every close stores
+  // is stored.
+  QtTerminationSignals termination([&wiring](int) { wiring.EndWithoutQuestion(); });
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest,
+                   [&wiring](QSessionManager&) { wiring.EndWithoutQuestion(); });
   wiring.Start();
   return QApplication::exec();
 }

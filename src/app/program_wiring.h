@@ -77,6 +77,10 @@ class ProgramWiring {
   // event loop.
   void Start();
 
+  // Closes the window through the close path without the exit question: the
+  // desktop session ends or a termination signal came.
+  void EndWithoutQuestion();
+
   // True once the start-up sequence ran to its end.
   bool started() const { return m_started; }
   MainWindow& window() { return *m_window; }
@@ -122,6 +126,7 @@ class ProgramWiring {
   std::unique_ptr<LinksTerminalSender> m_linkSender;
   std::unique_ptr<ReconnectSupervisor> m_supervisor;
   bool m_started = false;
+  bool m_askOnClose = true;
 };
 
 }  // namespace brilox
