@@ -292,7 +292,34 @@ INSTANTIATE_TEST_SUITE_P(
             "K1ABC",
             "DX de a text that only mentions DX de and goes on far longer than any spot line\r\n"
             "DX de RK9UE:      7115.0  RK6BP                                       1625Z\r\n",
-            {{C::kDxText, "DX de RK9UE:      7115.0  RK6BP                                       1625Z"}}}),
+            {{C::kDxText, "DX de RK9UE:      7115.0  RK6BP                                       1625Z"}}},
+        // No spot line spans a line feed: one still undetermined at its LF
+        // (cut short, or in a node's own layout) is dropped there, and the
+        // bulletin after it is seen.
+        StreamCase{"ShortSpotLineDoesNotSwallowTheNext",
+                   "K1ABC",
+                   "DX de N0DXS:     14025.0  JA1XYZ       cut short\r\n"
+                   "WCY de DK0WCY-1 <11> : K=3 expK=3 A=12 R=62 SFI=152 SA=qui GMF=qui Au=no\r\n",
+                   {{C::kWcy, "WCY de DK0WCY-1 <11> : K=3 expK=3 A=12 R=62 SFI=152 SA=qui GMF=qui Au=no"}}},
+        StreamCase{
+            "OtherLayoutDoesNotSwallowTheNext",
+            "K1ABC",
+            "DX de N0DXS: 14025.0 JA1XYZ CW 599 1112Z in a layout of its own\r\n"
+            "DX de RK9UE:      7115.0  RK6BP                                       1625Z\r\n",
+            {{C::kDxText, "DX de RK9UE:      7115.0  RK6BP                                       1625Z"}}},
+        // 10 GHz and up: eight whole digits run into column 25 behind a
+        // spotter that fills its field; a blank before the DX call goes, the
+        // frequency keeps its digits.
+        StreamCase{
+            "TenGigahertzSpotShiftedByItsFrequency",
+            "K1ABC",
+            "DX de DL1ABC-5:10368100.0  G4ABC        JO01 tnx QSO                   1112Z\r\n",
+            {{C::kDxText, "DX de DL1ABC-5:10368100.0 G4ABC        JO01 tnx QSO                   1112Z"}}},
+        StreamCase{
+            "TenGigahertzSpotInTheFullLayout",
+            "K1ABC",
+            "DX de N0DXS:  10368000.0  G4ABC        JO01                           1112Z\r\n",
+            {{C::kDxText, "DX de N0DXS:  10368000.0  G4ABC        JO01                           1112Z"}}}),
     [](const ::testing::TestParamInfo<StreamCase>& info) { return std::string(info.param.name); });
 
 TEST(LineIntakeWindow, TabAndBackspaceChangeOnlyTheWindowText) {
