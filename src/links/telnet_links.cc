@@ -50,10 +50,16 @@ void TelnetLinks::Connect(int n, const std::string& line) {
     opened = link(n).Open();
   }
   m_services.presenter.FocusCommandLine(n);
-  if (!opened.ok()) ShowOpenFailure();
+  if (!opened.ok()) ShowOpenFailure(n, target);
 }
 
-void TelnetLinks::ShowOpenFailure() {
+// The failure goes to the directory's status line and, since that window may
+// not be open (or not be built), to the terminal that was typed in as well.
+void TelnetLinks::ShowOpenFailure(int n, const ConnectTarget& target) {
+  std::string where = target.host;
+  if (target.has_port) where += ":" + target.port;
+  m_services.presenter.AppendTerminalLine(n,
+                                          m_services.texts.Text(kTextConnectionFailed) + " (" + where + ")");
   m_services.presenter.ShowDirectoryStatus(m_services.texts.Text(kTextConnectionFailed));
   m_services.presenter.SetDirectoryConnectButton(DirectoryButtonState::kConnect,
                                                  m_services.texts.Text(kTextConnect));
@@ -94,7 +100,8 @@ void TelnetLinks::QuickConnect() {
   }
   const int interface = m_services.settings.Interface;
   if (terminal == 1 && interface == kInterfaceSerial) {
-    if (m_services.packet_links != nullptr) m_services.packet_links->SendToTnc(plan.line);
+    if (m_services.packet_links != nullptr)
+      m_services.packet_links->SendToTnc(plan.line, TncRoomCheck::kWhenRoom);
     return;
   }
   if (terminal == 1 && interface == kInterfaceAgw) {

@@ -25,6 +25,8 @@
 
 namespace brilox {
 
+struct ConnectTarget;
+
 // Interface setting values.
 inline constexpr int kInterfaceSerial = 0;
 inline constexpr int kInterfaceAgw = 1;
@@ -124,7 +126,7 @@ class TelnetLinks final : private TelnetLinkObserver {
   const ReceiveBuffer& buffer(int t) const { return m_buffers[Index(t)]; }
 
   void Connect(int n, const std::string& line);
-  void ShowOpenFailure();
+  void ShowOpenFailure(int n, const ConnectTarget& target);
   void ScheduleDrain();
 
   void OnLinkConnected(int n) override;
