@@ -46,13 +46,13 @@ double DegreesInRange(double degrees, double limit, double fallback) {
 
 void FontInRange(FontSettings& font, int largest) { font.size = std::clamp(font.size, 1, largest); }
 
-void CatInRange(CatSettings& cat, const CatSettings& defaults) {
+void CatInRange(CatSettings& cat) {
   cat.port = std::clamp(cat.port, 1, kMaxComPort);
   cat.port_settings &= 0x3F;  // baud-rate index and three port flags
   cat.transceiver = std::max(cat.transceiver, 0);
   cat.civ = std::max(cat.civ, 0);
-  cat.min_band = ChoiceOrDefault(cat.min_band, kLastCatBandIndex, defaults.min_band);
-  cat.max_band = ChoiceOrDefault(cat.max_band, kLastCatBandIndex, defaults.max_band);
+  cat.min_band = std::clamp(cat.min_band, 0, kLastCatBandIndex);
+  cat.max_band = std::clamp(cat.max_band, 0, kLastCatBandIndex);
   cat.min_mhz = CatLowMHz(cat.min_band);
   cat.max_mhz = CatHighMHz(cat.max_band);
 }
@@ -108,8 +108,8 @@ void BringSettingsIntoRange(Settings& s, int screen_width, int screen_height) {
   s.LOTWDn &= 7;
   s.LOTWDnLast = std::clamp(s.LOTWDnLast, 0, kLatestDay);
 
-  CatInRange(s.Cat1, defaults.Cat1);
-  CatInRange(s.Cat2, defaults.Cat2);
+  CatInRange(s.Cat1);
+  CatInRange(s.Cat2);
   s.CATmodeRTTY = ChoiceOrDefault(s.CATmodeRTTY, kLastCatDigitalMode, defaults.CATmodeRTTY);
   s.CATmodeDigi = ChoiceOrDefault(s.CATmodeDigi, kLastCatDigitalMode, defaults.CATmodeDigi);
 
