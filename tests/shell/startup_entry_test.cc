@@ -41,7 +41,7 @@ TEST_F(ProgramEntryTest, TheFirstCopyRunsAndASecondCopyIsToldToEnd) {
   EXPECT_EQ(second.outcome, ProgramEntry::Outcome::kAnotherCopyRuns);
   EXPECT_FALSE(second.lock.has_value());
 
-  first.lock.reset();  // the first copy ends
+  first = ProgramEntry();  // the first copy ends, and its guards with it
   EXPECT_EQ(EnterProgram(environment, installed_only, fs).outcome, ProgramEntry::Outcome::kRun);
 }
 
