@@ -50,16 +50,17 @@ void TelnetLinks::Connect(int n, const std::string& line) {
     opened = link(n).Open();
   }
   m_services.presenter.FocusCommandLine(n);
-  if (!opened.ok()) ShowOpenFailure(n, target);
+  if (!opened.ok()) ShowOpenFailure(n, line);
 }
 
 // The failure goes to the directory's status line and, since that window may
 // not be open (or not be built), to the terminal that was typed in as well.
-void TelnetLinks::ShowOpenFailure(int n, const ConnectTarget& target) {
-  std::string where = target.host;
-  if (target.has_port) where += ":" + target.port;
-  m_services.presenter.AppendTerminalLine(n,
-                                          m_services.texts.Text(kTextConnectionFailed) + " (" + where + ")");
+void TelnetLinks::ShowOpenFailure(int n, std::string_view command) {
+  // The command as typed, without its escape character and line end.
+  if (!command.empty() && command.front() == kEscapeCharacter) command.remove_prefix(1);
+  while (!command.empty() && (command.back() == '\r' || command.back() == '\n')) command.remove_suffix(1);
+  m_services.presenter.AppendTerminalLine(
+      n, m_services.texts.Text(kTextConnectionFailed) + " (" + std::string(command) + ")");
   m_services.presenter.ShowDirectoryStatus(m_services.texts.Text(kTextConnectionFailed));
   m_services.presenter.SetDirectoryConnectButton(DirectoryButtonState::kConnect,
                                                  m_services.texts.Text(kTextConnect));

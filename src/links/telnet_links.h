@@ -25,8 +25,6 @@
 
 namespace brilox {
 
-struct ConnectTarget;
-
 // Interface setting values.
 inline constexpr int kInterfaceSerial = 0;
 inline constexpr int kInterfaceAgw = 1;
@@ -126,7 +124,7 @@ class TelnetLinks final : private TelnetLinkObserver {
   const ReceiveBuffer& buffer(int t) const { return m_buffers[Index(t)]; }
 
   void Connect(int n, const std::string& line);
-  void ShowOpenFailure(int n, const ConnectTarget& target);
+  void ShowOpenFailure(int n, std::string_view command);
   void ScheduleDrain();
 
   void OnLinkConnected(int n) override;

@@ -94,8 +94,9 @@ struct TerminalRig {
     (void)command_lines.FenTXKeyPress(2, '\r', false, line);
   }
   const LineStore& rows() { return windows.Terminal(2); }
+  // The last row that reads `text`, -1 for none.
   int RowOf(const std::string& text) {
-    for (int i = 0; i < rows().row_count(); ++i) {
+    for (int i = rows().row_count() - 1; i >= 0; --i) {
       if (rows().row(i) == text) return i;
     }
     return -1;
@@ -159,7 +160,7 @@ TEST(TerminalRowsOnLocalNode, TheNodesNextLineIsNotGluedToAnEchoOrANotice) {
   rig.Type("sh/wwv");
   const std::string notice = "[157] (127.0.0.1:" + node.port() + ")";
   ASSERT_GE(rig.RowOf(notice), 0);
-  ASSERT_TRUE(rig.Wait([&] { return rig.RowOf("Hello, this is N0DXS-2 in Loopback") >= 0; }))
+  ASSERT_TRUE(rig.Wait([&] { return node.connections() == 2 && rig.RowOf("login: ") > rig.RowOf(notice); }))
       << rig.rows().row(rig.rows().row_count() - 1);
   EXPECT_EQ(rig.RowOf("Hello, this is N0DXS-2 in Loopback"), rig.RowOf(notice) + 1);
 }
@@ -193,8 +194,8 @@ TEST(TerminalRowsOnLocalNode, AConnectCommandThatCannotOpenSaysSoInTheTerminal) 
     std::string row;
   };
   for (const Case& c :
-       {Case{"C 127.0.0.1", "[158] (127.0.0.1)"}, Case{"C 127.0.0.1:notaport", "[158] (127.0.0.1:notaport)"},
-        Case{"C 127.0.0.1:99999", "[158] (127.0.0.1:99999)"}, Case{"C :7300", "[158] (:7300)"}}) {
+       {Case{"C 127.0.0.1", "[158] (C 127.0.0.1)"}, Case{"C 127.0.0.1:notaport", "[158] (C 127.0.0.1:notaport)"},
+        Case{"C 127.0.0.1:99999", "[158] (C 127.0.0.1:99999)"}, Case{"C :7300", "[158] (C :7300)"}}) {
     SCOPED_TRACE(c.command);
     TerminalRig rig;
     rig.links->TraiteCommandeWinSock(2, ESC + c.command + "\r");
