@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <memory>
+#include <QSessionManager>
 
 #include "app/program_wiring.h"
+#include "platform/qt/qt_termination_signals.h"
 #include "platform/settings_paths.h"
 #include "shell/startup_entry.h"
 #include "shell/ui/own_station_window.h"
@@ -40,6 +42,12 @@ int RunProgram(const BuildTree& build) {
   dialogs.SetParent(&wiring.window());
   own_station = std::make_unique<QtOwnStationDialog>(wiring.texts(), &wiring.window());
   wiring.SetOwnStationDialog(own_station.get());
+  // A session that ends and a termination signal close the window through
+  // the close path, without the question, so that what every close stores
+  // is stored.
+  QtTerminationSignals termination([&wiring](int) { wiring.EndWithoutQuestion(); });
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest,
+                   [&wiring](QSessionManager&) { wiring.EndWithoutQuestion(); });
   wiring.Start();
   // Owned by the window: closing the window during the splash ends the program at once.
   SplashWindow splash(&wiring.window());

@@ -170,9 +170,14 @@ bool ProgramWiring::QueryClose() {
   closing.telnet_row = m_settings.TelnetRow;
   // No colour picker yet: the stored entries go back as they came.
   closing.custom_colours = m_settings.CustomColor;
-  const CloseOutcome outcome =
-      CloseQuery({m_settings, m_userStore, m_services.messages, m_texts, steps, m_started}, closing);
+  const CloseOutcome outcome = CloseQuery(
+      {m_settings, m_userStore, m_services.messages, m_texts, steps, m_started, m_askOnClose}, closing);
   return outcome.close;
+}
+
+void ProgramWiring::EndWithoutQuestion() {
+  m_askOnClose = false;
+  m_window->close();
 }
 
 }  // namespace brilox

@@ -92,6 +92,9 @@ class ProgramWiring {
   void SetOwnStationDialog(OwnStationDialog* dialog) { m_ownStation = dialog; }
   // The language file's texts, once start-up has read it.
   const LanguageTexts& texts() const { return m_linkTexts; }
+  // Closes the window through the close path without the exit question: the
+  // desktop session ends or a termination signal came.
+  void EndWithoutQuestion();
 
   // True once the start-up sequence ran to its end.
   bool started() const { return m_started; }
@@ -148,6 +151,7 @@ class ProgramWiring {
   OwnStationDialog* m_ownStation = nullptr;
   bool m_splashDone = false;
   bool m_afterSplashRan = false;
+  bool m_askOnClose = true;
 };
 
 }  // namespace brilox

@@ -1,5 +1,6 @@
 #include "links/command_lines.h"
 
+#include "platform/text_encoding.h"
 #include "spots/line_class.h"
 
 namespace brilox {
@@ -45,6 +46,19 @@ KeyPressOutcome CommandLines::FenTXKeyPress(int n, char ch, bool ctrl_held, Comm
   }
   if (closed_tnc) return KeyPressOutcome::kTypeAsUsual;
   if (m_settings.Language == "JPN") return JapaneseCharacter(m_terminals[Index(n)], ch);
+  return KeyPressOutcome::kTypeAsUsual;
+}
+
+KeyPressOutcome CommandLines::FenTXTypedText(int n, std::string_view utf8) const {
+  if (!IsValidTerminal(n)) return KeyPressOutcome::kSwallowed;
+  const bool japanese = m_settings.Language == "JPN";
+  const std::optional<std::string> bytes = japanese ? Utf8ToShiftJis(utf8) : Utf8ToLatin1(utf8);
+  if (!bytes) return KeyPressOutcome::kSwallowed;
+  if (japanese) {
+    for (char ch : *bytes) {
+      if (static_cast<unsigned char>(ch) >= 128) return KeyPressOutcome::kSwallowed;
+    }
+  }
   return KeyPressOutcome::kTypeAsUsual;
 }
 

@@ -12,10 +12,11 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
+#include "core/settings.h"
 #include "links/command_history.h"
 #include "links/terminal_sender.h"
-#include "core/settings.h"
 #include "spots/window_line_stores.h"
 
 namespace brilox {
@@ -45,6 +46,15 @@ class CommandLines {
 
   // A character typed in command line n (FenTXKeyPress .. FenTX4KeyPress).
   KeyPressOutcome FenTXKeyPress(int n, char ch, bool ctrl_held, CommandLineText& line);
+
+  // Printable text typed as a whole, in UTF-8: a key's text or what an input
+  // method commits.  The rule is applied to the bytes the field will send
+  // (Shift-JIS under the Japanese interface, Latin-1 otherwise): text that
+  // has no such bytes is refused, and under the Japanese interface so is
+  // any text with a byte above 127 (a double-byte character cannot be
+  // typed).  Whole characters arrive here, so nothing is kept waiting for a
+  // trail byte.  kTypeAsUsual or kSwallowed.
+  KeyPressOutcome FenTXTypedText(int n, std::string_view utf8) const;
 
   // Ctrl+Up and Ctrl+Down on the current terminal: true when the history
   // position moved (and `line` shows the entry); otherwise the key belongs to

@@ -70,12 +70,16 @@ class NodeDirectory {
 
 // Terminal 1's serial TNC and AGW engine, for the quick connect and the
 // recycling of terminal 1 when it does not work over telnet.
+enum class TncRoomCheck {
+  kWhenRoom,  // dropped unless the port's output buffer has room for all of it
+  kAlways,    // a lone CR (Enter on an empty command line) always goes
+};
+
 class PacketLinks {
  public:
   virtual ~PacketLinks() = default;
   virtual bool AgwStationConnected() const = 0;
-  // Sent only when the TNC port has room for all of it.
-  virtual void SendToTnc(const std::string& text) = 0;
+  virtual void SendToTnc(const std::string& text, TncRoomCheck check) = 0;
   virtual void TraiteCommandeAGW(const std::string& line) = 0;
 };
 

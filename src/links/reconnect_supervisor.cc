@@ -84,7 +84,7 @@ void ReconnectSupervisor::SendPacketDisconnect() {
   if (m_links.settings().Interface == kInterfaceAgw) {
     packet->TraiteCommandeAGW(kDisconnectCommand);
   } else {
-    packet->SendToTnc(kDisconnectCommand);
+    packet->SendToTnc(kDisconnectCommand, TncRoomCheck::kWhenRoom);
   }
 }
 

@@ -55,7 +55,13 @@ class TelnetLink final : private TcpConnectionEvents {
   void Close();
 
   bool connected() const { return m_connected; }
-  bool opening() const { return !m_connected && m_connection->state() == TcpState::kOpening; }
+  // A connection whose socket is up but whose connected event is still on
+  // its way counts as opening: the link is never neither, so a line typed in
+  // that moment does not open a second connection.
+  bool opening() const {
+    const TcpState state = m_connection->state();
+    return !m_connected && (state == TcpState::kOpening || state == TcpState::kConnected);
+  }
 
   // Sends `bytes` (already terminated and escaped) when connected.
   SendOutcome Send(std::string_view bytes);

@@ -50,7 +50,7 @@ void TelnetLinks::Connect(int n, const std::string& line) {
     opened = link(n).Open();
   }
   m_services.presenter.FocusCommandLine(n);
-  if (!opened.ok()) ShowOpenFailure();
+  if (!opened.ok()) ShowOpenFailure(n, line);
   ReportLinkState(n);
 }
 
@@ -66,7 +66,14 @@ std::string TelnetLinks::Address(int n) const {
   return target.host().empty() ? std::string() : target.host() + ":" + target.port();
 }
 
-void TelnetLinks::ShowOpenFailure() {
+// The failure goes to the directory's status line and, since that window may
+// not be open (or not be built), to the terminal that was typed in as well.
+void TelnetLinks::ShowOpenFailure(int n, std::string_view command) {
+  // The command as typed, without its escape character and line end.
+  if (!command.empty() && command.front() == kEscapeCharacter) command.remove_prefix(1);
+  while (!command.empty() && (command.back() == '\r' || command.back() == '\n')) command.remove_suffix(1);
+  m_services.presenter.AppendTerminalLine(
+      n, m_services.texts.Text(kTextConnectionFailed) + " (" + std::string(command) + ")");
   m_services.presenter.ShowDirectoryStatus(m_services.texts.Text(kTextConnectionFailed));
   m_services.presenter.SetDirectoryConnectButton(DirectoryButtonState::kConnect,
                                                  m_services.texts.Text(kTextConnect));
@@ -108,7 +115,8 @@ void TelnetLinks::QuickConnect() {
   }
   const int interface = m_services.settings.Interface;
   if (terminal == 1 && interface == kInterfaceSerial) {
-    if (m_services.packet_links != nullptr) m_services.packet_links->SendToTnc(plan.line);
+    if (m_services.packet_links != nullptr)
+      m_services.packet_links->SendToTnc(plan.line, TncRoomCheck::kWhenRoom);
     return;
   }
   if (terminal == 1 && interface == kInterfaceAgw) {

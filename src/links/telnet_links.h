@@ -125,7 +125,7 @@ class TelnetLinks final : private TelnetLinkObserver {
   const ReceiveBuffer& buffer(int t) const { return m_buffers[Index(t)]; }
 
   void Connect(int n, const std::string& line);
-  void ShowOpenFailure();
+  void ShowOpenFailure(int n, std::string_view command);
   // Tells the presenter where link n stands now.
   void ReportLinkState(int n);
   // "host:port" of link n, empty before any address was given.

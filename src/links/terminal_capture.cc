@@ -10,6 +10,12 @@ std::string TextFileFilter(const LanguageTexts& texts) {
 
 TerminalCapture::TerminalCapture(const CaptureServices& services) : m_services(services) {}
 
+TerminalCapture::~TerminalCapture() {
+  for (Slot& slot : m_terminals) {
+    if (slot.file) (void)slot.file->Flush();
+  }
+}
+
 CaptureChange TerminalCapture::Receive1Click(int n) {
   if (!Valid(n)) return CaptureChange::kNone;
   if (SlotOf(n).on) {
@@ -25,29 +31,45 @@ bool TerminalCapture::Start(int n) {
       {texts.Text(kTextCaptureToFileTitle), TextFileFilter(texts), m_services.last_folder.path});
   if (!chosen) return false;
   // An existing file is started afresh.
-  if (Status created = m_services.files.WriteFile(*chosen, {}); !created.ok()) {
+  Result<std::unique_ptr<AppendStream>> file = Status::Io(*chosen);
+  if (m_services.files.WriteFile(*chosen, {}).ok()) file = m_services.files.OpenAppendStream(*chosen);
+  if (!file.ok()) {
     (void)m_services.messages.Show(MessageKind::kError, texts.Text(kTextErrorCaption),
                                    texts.Text(kTextCreateFileFailed), MessageButtons::kOk);
     return false;
   }
-  SlotOf(n) = Slot{true, *chosen};
+  SlotOf(n) = Slot{true, *chosen, std::move(file).value()};
   m_services.last_folder.path = FolderOf(*chosen);
   if (m_flagHandler) m_flagHandler(n, true);
   return true;
 }
 
+// The lines written so far reach the disk before the file closes.  A flush
+// that fails now has nothing left to stop; the file is closed all the same.
 void TerminalCapture::Stop(int n) {
-  SlotOf(n).on = false;
+  Slot& slot = SlotOf(n);
+  slot.on = false;
+  if (slot.file) (void)slot.file->Flush();
+  slot.file.reset();
   if (m_flagHandler) m_flagHandler(n, false);
+}
+
+void TerminalCapture::StopOnWriteError(int n) {
+  Stop(n);
+  if (m_stoppedHandler) m_stoppedHandler(n, SlotOf(n).path);
 }
 
 void TerminalCapture::WriteCapture(int n, std::string_view line) {
   if (!capturing(n)) return;
   std::string text(line);
   text += "\r\n";
-  if (m_services.files.AppendFile(SlotOf(n).path, text).ok()) return;
-  Stop(n);
-  if (m_stoppedHandler) m_stoppedHandler(n, SlotOf(n).path);
+  if (!SlotOf(n).file->Write(text).ok()) StopOnWriteError(n);
+}
+
+void TerminalCapture::FlushCaptures() {
+  for (int n = 1; n <= kTerminalCount; ++n) {
+    if (capturing(n) && !SlotOf(n).file->Flush().ok()) StopOnWriteError(n);
+  }
 }
 
 void TerminalCapture::ShowWriteError(const std::string& path) {

@@ -3,24 +3,29 @@
 // every completed line the terminal window receives is appended to the file
 // with CR LF.
 //
-// A line is appended and the file closed at once, so nothing is lost when
-// the program ends with capture on.  A write error stops the capture; since
-// it happens while text is being received, the error is handed to the
-// window (SetStoppedHandler) to be shown once the receive work is done.
-// Window thread only.
+// The file stays open while capture runs.  Each line is handed to the
+// system as it comes, without waiting for the disk (a node sending a
+// thousand lines a second must not stall the window); FlushCaptures, run by
+// the window's one-second clock, and the stop wait for the disk, and the
+// file closes at the stop (or when the capture object goes, at the end of
+// the program).  A write error stops the capture; since it happens while
+// text is being received, the error is handed to the window
+// (SetStoppedHandler) to be shown once the receive work is done.  Window
+// thread only.
 #pragma once
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "core/settings.h"
 #include "links/last_folder.h"
 #include "links/link_seams.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
-#include "core/settings.h"
 #include "spots/window_line_stores.h"
 
 namespace brilox {
@@ -44,8 +49,14 @@ class TerminalCapture {
   // starts one.  kNone when the operator cancelled or the file could not be
   // created (the error box has been shown).
   CaptureChange Receive1Click(int n);
+  ~TerminalCapture();
+  TerminalCapture(const TerminalCapture&) = delete;
+  TerminalCapture& operator=(const TerminalCapture&) = delete;
+
   // A completed received line of terminal n.
   void WriteCapture(int n, std::string_view line);
+  // Waits until every running capture's lines are on the disk.
+  void FlushCaptures();
 
   bool capturing(int n) const { return Valid(n) && SlotOf(n).on; }
   const std::string& path(int n) const { return SlotOf(n).path; }
@@ -70,12 +81,14 @@ class TerminalCapture {
   struct Slot {
     bool on = false;
     std::string path;
+    std::unique_ptr<AppendStream> file;
   };
   static bool Valid(int n) { return n >= 1 && n <= kTerminalCount; }
   Slot& SlotOf(int n) { return m_terminals[static_cast<std::size_t>(n - 1)]; }
   const Slot& SlotOf(int n) const { return m_terminals[static_cast<std::size_t>(n - 1)]; }
   bool Start(int n);
   void Stop(int n);
+  void StopOnWriteError(int n);
 
   CaptureServices m_services;
   std::array<Slot, kTerminalCount> m_terminals;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "links/link_seams.h"
 
 namespace brilox {
 
@@ -16,11 +17,6 @@ enum class TerminalLinkKind { kSerial, kAgw, kTelnet };
 
 // The link of `terminal` (1 to 4) under the Interface setting.
 TerminalLinkKind LinkKindOf(int terminal, const Settings& settings);
-
-enum class TncRoomCheck {
-  kWhenRoom,  // dropped unless the port's output buffer has room for all of it
-  kAlways,
-};
 
 class TerminalSender {
  public:

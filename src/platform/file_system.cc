@@ -20,6 +20,27 @@ Status WriteFileAtomic(FileSystem& fs, const std::string& path, std::string_view
   return fs.Rename(temporary, path);
 }
 
+namespace {
+
+// An append stream by path, for layers without handles.
+class PathAppendStream final : public AppendStream {
+ public:
+  PathAppendStream(FileSystem& fs, std::string path) : m_fs(fs), m_path(std::move(path)) {}
+  Status Write(std::string_view data) override { return m_fs.AppendFileUnflushed(m_path, data); }
+  Status Flush() override { return m_fs.AppendFile(m_path, {}); }
+
+ private:
+  FileSystem& m_fs;
+  std::string m_path;
+};
+
+}  // namespace
+
+Result<std::unique_ptr<AppendStream>> FileSystem::OpenAppendStream(const std::string& path) {
+  if (Status s = AppendFileUnflushed(path, {}); !s.ok()) return s;
+  return std::unique_ptr<AppendStream>(std::make_unique<PathAppendStream>(*this, path));
+}
+
 Status FileSystem::WriteOwnerOnlyFile(const std::string& path, std::string_view data) {
   if (Status s = WriteFile(path, data); !s.ok()) return s;
   return RestrictToOwner(path);

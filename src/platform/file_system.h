@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,17 @@
 #include "platform/result.h"
 
 namespace brilox {
+
+// A file kept open for appending, so that a writer of many small pieces does
+// not open and close it for each.  Write hands the bytes to the system at
+// once (a crash of the program loses none of them); Flush waits until they
+// are on the device.  Closing happens when the stream is destroyed.
+class AppendStream {
+ public:
+  virtual ~AppendStream() = default;
+  virtual Status Write(std::string_view data) = 0;
+  virtual Status Flush() = 0;
+};
 
 class FileSystem {
  public:
@@ -34,6 +46,10 @@ class FileSystem {
   virtual Status AppendFileUnflushed(const std::string& path, std::string_view data) {
     return AppendFile(path, data);
   }
+  // Opens `path` for appending, creating it when missing, and keeps it open.
+  // The default writes through AppendFileUnflushed and flushes through
+  // AppendFile, for layers that keep no handles.
+  virtual Result<std::unique_ptr<AppendStream>> OpenAppendStream(const std::string& path);
   // Replaces `to` when it exists.
   virtual Status Rename(const std::string& from, const std::string& to) = 0;
   virtual Status Remove(const std::string& path) = 0;

@@ -92,6 +92,17 @@ Status MemoryFileSystem::RestrictToOwner(const std::string& path) {
   return Status::Ok();
 }
 
+Result<std::string> FaultInjectingFileSystem::ReadFile(const std::string& path) {
+  if (m_unreadable.count(path) != 0) return Status::Io("open " + path + ": Permission denied");
+  return m_target.ReadFile(path);
+}
+
+Result<std::string> FaultInjectingFileSystem::ReadAt(const std::string& path, std::uint64_t offset,
+                                                     std::size_t length) {
+  if (m_unreadable.count(path) != 0) return Status::Io("open " + path + ": Permission denied");
+  return m_target.ReadAt(path, offset, length);
+}
+
 Status FaultInjectingFileSystem::WriteFile(const std::string& path, std::string_view data) {
   if (ShouldFail()) return Status::Io("injected fault writing " + path);
   return m_target.WriteFile(path, data);

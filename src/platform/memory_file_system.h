@@ -37,17 +37,18 @@ class MemoryFileSystem : public FileSystem {
 
 // Forwards to another file system and fails every mutating call from the
 // `fail_at`-th one on (counting from 1), as a crash at that step would: the
-// failing call and all later ones do nothing and report an I/O error.
+// failing call and all later ones do nothing and report an I/O error.  Files
+// marked unreadable exist but refuse every read, as a file without read
+// permission or on a failing disk does.
 class FaultInjectingFileSystem : public FileSystem {
  public:
   explicit FaultInjectingFileSystem(FileSystem& target) : m_target(target) {}
   void FailFromMutation(int fail_at) { m_failAt = fail_at; m_mutations = 0; }
   int mutations() const { return m_mutations; }
+  void MakeUnreadable(const std::string& path) { m_unreadable.insert(path); }
 
-  Result<std::string> ReadFile(const std::string& path) override { return m_target.ReadFile(path); }
-  Result<std::string> ReadAt(const std::string& path, std::uint64_t offset, std::size_t length) override {
-    return m_target.ReadAt(path, offset, length);
-  }
+  Result<std::string> ReadFile(const std::string& path) override;
+  Result<std::string> ReadAt(const std::string& path, std::uint64_t offset, std::size_t length) override;
   Status WriteFile(const std::string& path, std::string_view data) override;
   Status AppendFile(const std::string& path, std::string_view data) override;
   Status Rename(const std::string& from, const std::string& to) override;
@@ -64,6 +65,7 @@ class FaultInjectingFileSystem : public FileSystem {
  private:
   bool ShouldFail() { return m_failAt > 0 && ++m_mutations >= m_failAt; }
   FileSystem& m_target;
+  std::set<std::string> m_unreadable;
   int m_failAt = 0;
   int m_mutations = 0;
 };

@@ -34,8 +34,29 @@ Status WriteAll(int fd, std::string_view data, const std::string& path, Flush fl
   return Status::Ok();
 }
 
+class PosixAppendStream final : public AppendStream {
+ public:
+  PosixAppendStream(int fd, std::string path) : m_fd(fd), m_path(std::move(path)) {}
+  ~PosixAppendStream() override { ::close(m_fd); }
+  PosixAppendStream(const PosixAppendStream&) = delete;
+  PosixAppendStream& operator=(const PosixAppendStream&) = delete;
+
+  Status Write(std::string_view data) override { return WriteAll(m_fd, data, m_path, Flush::kLeaveToSystem); }
+  Status Flush() override { return ::fdatasync(m_fd) == 0 ? Status::Ok() : IoError("flush", m_path); }
+
+ private:
+  int m_fd;
+  std::string m_path;
+};
+
 class Posix final : public FileSystem {
  public:
+  Result<std::unique_ptr<AppendStream>> OpenAppendStream(const std::string& path) override {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) return IoError("open", path);
+    return std::unique_ptr<AppendStream>(std::make_unique<PosixAppendStream>(fd, path));
+  }
+
   Result<std::string> ReadFile(const std::string& path) override {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {

@@ -13,9 +13,9 @@ void WindowLinkPresenter::AppendTerminalLine(int terminal, const std::string& te
   store.TrimToLimit();
 }
 
-// The packet links check the room themselves; a lone CR always fits.
-void LinksTerminalSender::SendToTnc(const std::string& text, TncRoomCheck) {
-  if (m_packetLinks != nullptr) m_packetLinks->SendToTnc(text);
+// The packet links check the room themselves, unless told not to.
+void LinksTerminalSender::SendToTnc(const std::string& text, TncRoomCheck check) {
+  if (m_packetLinks != nullptr) m_packetLinks->SendToTnc(text, check);
 }
 
 // The AGW data frame belongs to the AGW link, which comes later.

@@ -203,6 +203,7 @@ void MainWindowController::SetLastIotaIndex(WindowId window, int index) {
 void MainWindowController::ShowSolarFlux(const std::string& text) { m_view.SetStatusPanel(3, text); }
 
 void MainWindowController::Timer1Timer(int screen_dpi) {
+  m_services.capture.FlushCaptures();
   if (!m_services.clock.Timer1Timer(screen_dpi)) return;
   m_view.SetStatusPanel(1, m_services.clock.status().date);
   m_view.SetStatusPanel(2, m_services.clock.status().time);

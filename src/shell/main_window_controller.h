@@ -113,6 +113,9 @@ class MainWindowController final : public TerminalHooks {
   bool FormKeyDown(const KeyStroke& key);
   FormKeyPressOutcome FormKeyPress(char ch, bool ctrl_held);
   bool CommandLineKeyPress(int n, char ch, bool ctrl_held);
+  // Printable text (UTF-8) typed into command line n, from a key or an input
+  // method: true when the edit field may take it.
+  bool CommandLineTypedText(int n, const std::string& utf8) const;
 
   // The one-second clock.
   void Timer1Timer(int screen_dpi);

@@ -188,6 +188,10 @@ FormKeyPressOutcome MainWindowController::FormKeyPress(char ch, bool ctrl_held) 
   return FormKeyPressOutcome::kRedirect;
 }
 
+bool MainWindowController::CommandLineTypedText(int n, const std::string& utf8) const {
+  return m_services.command_lines.FenTXTypedText(n, utf8) == KeyPressOutcome::kTypeAsUsual;
+}
+
 bool MainWindowController::CommandLineKeyPress(int n, char ch, bool ctrl_held) {
   CommandLineText line = m_view.CommandLine(n);
   switch (m_services.command_lines.FenTXKeyPress(n, ch, ctrl_held, line)) {

@@ -29,6 +29,7 @@ class Checker {
   std::string InData(std::string_view name) const { return JoinPath(m_c.data_folder, name); }
   bool Opens(std::string_view name) { return FileOpens(m_fs, InData(name)); }
   StartupStatus Load(const DataFileLoaders::Step& step, std::string_view file_name);
+  StartupStatus StopIfUnopenable(std::string_view name);
 
   StartupStatus ProvideLogFile(std::string_view name);
   StartupStatus CheckPropagationLog();
@@ -37,7 +38,7 @@ class Checker {
   StartupStatus CheckIotaFile();
   StartupStatus ConvertOldIota(OldIotaLayout layout);
   StartupStatus CheckTelnetFile();
-  void CheckLotwUsers();
+  StartupStatus CheckLotwUsers();
 
   FileSystem& m_fs;
   const DataCheckContext& m_c;
@@ -57,8 +58,15 @@ StartupStatus Checker::Run() {
   if (StartupStatus s = CheckDxccFile(); s.fatal()) return s;
   if (StartupStatus s = CheckIotaFile(); s.fatal()) return s;
   if (StartupStatus s = CheckTelnetFile(); s.fatal()) return s;
-  CheckLotwUsers();
-  return StartupStatus::Continue();
+  return CheckLotwUsers();
+}
+
+// Every "else create" and ".RAW" rename below is for a file that is not
+// there.  One that is there but will not open (no read permission, a disk
+// error) still holds the operator's data: the start stops and says why.
+StartupStatus Checker::StopIfUnopenable(std::string_view name) {
+  const std::string reason = WhyFileDoesNotOpen(m_fs, InData(name));
+  return reason.empty() ? StartupStatus::Continue() : StartupStatus::Fatal(UnableToOpenMessage(name, reason));
 }
 
 StartupStatus Checker::Load(const DataFileLoaders::Step& step, std::string_view file_name) {
@@ -73,6 +81,7 @@ StartupStatus Checker::Load(const DataFileLoaders::Step& step, std::string_view 
 // leaves the log to be created, so that the log always exists afterwards.
 StartupStatus Checker::ProvideLogFile(std::string_view name) {
   if (Opens(name)) return StartupStatus::Continue();
+  if (StartupStatus s = StopIfUnopenable(name); s.fatal()) return s;
   const std::string raw = RawNameOf(name);
   if (Opens(raw) && m_fs.Rename(InData(raw), InData(name)).ok()) return StartupStatus::Continue();
   if (!m_fs.WriteFile(InData(name), {}).ok()) return StartupStatus::Fatal(UnableToCreateMessage(name));
@@ -89,16 +98,19 @@ StartupStatus Checker::CheckPropagationLog() {
 }
 
 StartupStatus Checker::CheckCountryFile() {
+  if (StartupStatus s = StopIfUnopenable(kCountryFile); s.fatal()) return s;
   if (!Opens(kCountryFile)) return StartupStatus::Fatal(FileNotFoundMessage(kCountryFile));
   return Load(m_c.loaders.load_country, kCountryFile);
 }
 
 StartupStatus Checker::CheckDxccFile() {
+  if (StartupStatus s = StopIfUnopenable(kDxccDataFile); s.fatal()) return s;
   if (Status s = OpenDxccFile(m_fs, m_c.data_folder); !s.ok()) return StartupStatus::Fatal(s.context());
   return Load(m_c.loaders.load_dxcc, kDxccDataFile);
 }
 
 StartupStatus Checker::CheckIotaFile() {
+  if (StartupStatus s = StopIfUnopenable(kIotaDataFile); s.fatal()) return s;
   if (!Opens(kIotaDataFile)) {
     const std::string raw = RawNameOf(kIotaDataFile);
     if (!Opens(raw)) return StartupStatus::Fatal(FileNotFoundMessage(raw));
@@ -137,6 +149,7 @@ StartupStatus Checker::ConvertOldIota(OldIotaLayout layout) {
 // The node directory: an older layout is converted, a missing file comes
 // from TELNET.RAW or is created empty; then it is loaded.
 StartupStatus Checker::CheckTelnetFile() {
+  if (StartupStatus s = StopIfUnopenable(kTelnetDataFile); s.fatal()) return s;
   if (Opens(kTelnetDataFile)) {
     Result<std::string> head = m_fs.ReadAt(InData(kTelnetDataFile), 0, kTelnetProbeLength);
     if (head.ok() && IsOldTelnetLayout(*head) && m_c.loaders.convert_telnet) {
@@ -156,12 +169,14 @@ StartupStatus Checker::CheckTelnetFile() {
 
 // Without the list of LoTW users the search has nothing to find: it is off
 // for this run (the stored setting is left alone).
-void Checker::CheckLotwUsers() {
+StartupStatus Checker::CheckLotwUsers() {
+  if (StartupStatus s = StopIfUnopenable(kLotwUsersFile); s.fatal()) return s;
   bool available = Opens(kLotwUsersFile);
   if (available && m_c.loaders.load_lotw_users)
     available = m_c.loaders.load_lotw_users(m_fs, m_c.data_folder).ok();
   m_state.lotw_users_available = available;
   if (!available) m_settings.LOTW &= ~1;
+  return StartupStatus::Continue();
 }
 
 }  // namespace

@@ -72,14 +72,31 @@ std::string UnableToLoadMessage(std::string_view file_name, std::string_view det
   return text + std::string(kCantStart);
 }
 
+std::string UnableToOpenMessage(std::string_view file_name, std::string_view reason) {
+  return "Unable to open " + std::string(file_name) + " (" + std::string(reason) + ")" +
+         std::string(kCantStart);
+}
+
 bool FileOpens(FileSystem& fs, const std::string& path) {
   return !fs.IsDirectory(path) && fs.ReadAt(path, 0, 0).ok();
+}
+
+std::string WhyFileDoesNotOpen(FileSystem& fs, const std::string& path) {
+  if (!fs.Exists(path)) return {};
+  if (fs.IsDirectory(path)) return "Is a directory";
+  Result<std::string> probe = fs.ReadAt(path, 0, 0);
+  if (probe.ok() || probe.status().IsNotFound()) return {};
+  // The layer's text names the call and the path; the reason follows them.
+  const std::string& context = probe.status().context();
+  const std::size_t colon = context.rfind(": ");
+  if (colon != std::string::npos) return context.substr(colon + 2);
+  return context.empty() ? probe.status().ToString() : context;
 }
 
 void CopyMasterFiles(FileSystem& fs, const std::string& program_folder, const std::string& data_folder) {
   (void)fs.CreateDirectories(data_folder);
   for (const MasterFile& master : kMasterFiles) {
-    if (FileOpens(fs, JoinPath(data_folder, master.name))) continue;
+    if (fs.Exists(JoinPath(data_folder, master.name))) continue;
     std::string name = master.name;
     if (!FileOpens(fs, JoinPath(program_folder, name))) {
       if (!master.raw_alternative) continue;

@@ -44,8 +44,17 @@ inline constexpr char kStartedMinimisedMessage[] = "BRILOX can't be started mini
 // table, so start-up stops and says what the loader found.
 std::string UnableToLoadMessage(std::string_view file_name, std::string_view detail);
 
+// A data file that is there but cannot be opened holds the operator's data
+// all the same: it is never replaced, renamed over or emptied; the start
+// stops with its name and the reason.
+std::string UnableToOpenMessage(std::string_view file_name,
+                                std::string_view reason);  // "Unable to open X (Permission denied), ..."
+
 // Whether `path` opens for reading as a file (a folder of that name does not).
 bool FileOpens(FileSystem& fs, const std::string& path);
+// Why `path` is there but does not open as a file ("Permission denied", "Is
+// a directory"); empty when it opens or is not there at all.
+std::string WhyFileDoesNotOpen(FileSystem& fs, const std::string& path);
 
 // The files copied when missing from the data folder, in copy order, each
 // with the ".RAW" alternative taken when the program folder lacks the file.
@@ -66,7 +75,8 @@ inline constexpr std::array<MasterFile, 10> kMasterFiles{{
     {kWwvInfoFile, true},
 }};
 
-// Copies every master file missing from `data_folder` (creating the folder
+// Copies every master file missing from `data_folder` (one that is there but
+// does not open is not missing and stays untouched) (creating the folder
 // when needed), then, when the data folder has no "scripts" folder, creates
 // it and copies the files (not the folders) of the program folder's
 // "scripts" into it.  Each copy is written beside its target and renamed into

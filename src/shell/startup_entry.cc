@@ -7,6 +7,7 @@ ProgramEntry Fatal(ProgramEntry entry, const std::string& what, const Status& wh
   entry.outcome = ProgramEntry::Outcome::kFatal;
   entry.message = what + " (" + why.context() + "), can't start BRILOX";
   entry.lock.reset();
+  entry.data_lock.reset();
   return entry;
 }
 
@@ -28,6 +29,15 @@ ProgramEntry EnterProgram(const FolderEnvironment& environment, const BuildTree&
   if (!program.ok()) return Fatal(std::move(entry), "Program folder not found", program.status());
   Result<std::string> data = ResolveDataFolder(environment, fs);
   if (!data.ok()) return Fatal(std::move(entry), "Unable to create the data folder", data.status());
+  Result<InstanceLock> data_lock = InstanceLock::Acquire(JoinPath(*data, kInstanceLockName));
+  if (!data_lock.ok())
+    return Fatal(std::move(entry), "Unable to check for another BRILOX", data_lock.status());
+  if (!data_lock->acquired()) {
+    entry.lock.reset();
+    entry.outcome = ProgramEntry::Outcome::kAnotherCopyRuns;
+    return entry;
+  }
+  entry.data_lock.emplace(std::move(data_lock).value());
   entry.program_folder = *program;
   entry.data_folder = *data;
   entry.outcome = ProgramEntry::Outcome::kRun;

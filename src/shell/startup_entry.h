@@ -20,6 +20,9 @@ struct ProgramEntry {
   Outcome outcome = Outcome::kFatal;
   // Held for the whole run; the guard ends with it (or with the process).
   std::optional<InstanceLock> lock;
+  // The same guard in the data folder: copies started with different runtime
+  // folders still share the data files, and only one may write them.
+  std::optional<InstanceLock> data_lock;
   std::string program_folder;
   std::string data_folder;
   std::string message;  // kFatal: the text to show before the program ends
@@ -28,7 +31,9 @@ struct ProgramEntry {
 // Takes the guard in the runtime folder; another copy holding it ends this
 // one.  A guard that cannot be checked at all stops the start too, since two
 // copies writing the same data files would damage them.  Then finds the
-// program folder and creates the data folder when missing.
+// program folder and creates the data folder when missing, and takes the
+// guard in the data folder as well; another copy holding that one ends this
+// copy the same way.
 ProgramEntry EnterProgram(const FolderEnvironment& environment, const BuildTree& build, FileSystem& fs);
 
 }  // namespace brilox

@@ -24,7 +24,7 @@ bool ConfirmExit(const Settings& settings, MessageBox& messages, const LanguageT
 
 CloseOutcome CloseQuery(const CloseContext& c, const ClosingWindow& window) {
   CloseOutcome outcome;
-  if (c.started && !ConfirmExit(c.settings, c.messages, c.texts)) return outcome;
+  if (c.started && c.ask && !ConfirmExit(c.settings, c.messages, c.texts)) return outcome;
   outcome.close = true;
   if (c.steps.TncPortOpen()) c.steps.SendTncExitText(c.settings.TNCEXI);
   c.steps.StopTimers();

@@ -58,6 +58,10 @@ struct CloseContext {
   // the program): the window never showed the stored settings, so nothing
   // is asked and nothing is saved.
   bool started = true;
+  // False when the end is not the operator's choice (the desktop session
+  // ends, a termination signal came): no question, the rest of the close
+  // runs as always.
+  bool ask = true;
 };
 
 struct CloseOutcome {

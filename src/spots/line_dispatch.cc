@@ -140,19 +140,29 @@ void LineIntake::ContinueDxText(int terminal, TerminalState& s, char ch) {
     DecideSpotLayout(s);
     if (s.line.line_class != LineClass::kDxText) return;  // abandoned
   }
-  if (s.line.layout != SpotLayout::kUndetermined && ch == kLineFeed) {
-    RemoveLineControls(decode, s.line.removed_count);
-    if (decode.size() < kMinSpotLine) {
-      s.line.layout = SpotLayout::kUndetermined;
-    } else {
-      Finish(terminal, s);
-    }
+  if (ch != kLineFeed) return;
+  // No spot line spans a line feed: one that fits neither layout by its end
+  // (a node's own layout, a line cut short) is abandoned here, so that the
+  // next line is recognised on its own instead of being swallowed.
+  if (s.line.layout == SpotLayout::kUndetermined) {
+    EndLine(s);
+    return;
+  }
+  RemoveLineControls(decode, s.line.removed_count);
+  if (decode.size() < kMinSpotLine) {
+    EndLine(s);
+  } else {
+    Finish(terminal, s);
   }
 }
 
 // Columns are 1-based, as on the operator's screen.  Compact: the time ends
 // in column 44.  Full: the time ends in column 75.  Shifted full: one column
-// late everywhere, from a spotter field one character too wide.
+// late everywhere, from a spotter field one character too wide or from a
+// frequency of eight whole digits (10 GHz and up) that runs into column 25.
+// One blank before the DX call goes: column 17 when it is one, else column
+// 27, so that a long frequency keeps its digits (the decoder finds it by its
+// point, not by its columns).
 void LineIntake::DecideSpotLayout(TerminalState& s) {
   DecodeLine& decode = s.line.decode_line;
   const std::size_t length = decode.size();
@@ -164,7 +174,7 @@ void LineIntake::DecideSpotLayout(TerminalState& s) {
     s.line.layout = SpotLayout::kFull;
   } else if (length >= 76) {
     if (decode.At(76) == 'Z' && IsHourTens(decode.At(72)) && decode.At(40) == ' ' && decode.At(27) == ' ') {
-      decode.Erase(16, 1);
+      decode.Erase(decode.At(17) == ' ' ? 16 : 26, 1);
       s.line.removed_count += 1;
       s.line.layout = SpotLayout::kFull;
     } else {

@@ -102,10 +102,17 @@ void LineIntake::ShowCharacter(int terminal, TerminalState& s, char ch) {
   }
 }
 
+// The partial row is continued only while it is still the last row: an echo
+// of a typed line or a notice written after a prompt starts a row of its own,
+// and the node's next text must not be glued to it.
+bool LineIntake::ContinuesOwnRow(const TerminalState& s, const LineStore& store) const {
+  return s.partial_row && store.row_starts() == s.partial_row_mark;
+}
+
 void LineIntake::HandDisplayLine(int terminal, TerminalState& s) {
   LineStore& store = m_windows.Terminal(terminal);
   std::int32_t wrap_tag = WrapTagForClass(s.line.line_class);
-  if (s.partial_row) {
+  if (ContinuesOwnRow(s, store)) {
     store.ContinueLastRow(s.display, wrap_tag);
   } else {
     store.AppendLine(s.display, wrap_tag);
@@ -113,6 +120,7 @@ void LineIntake::HandDisplayLine(int terminal, TerminalState& s) {
   if (s.capture) AddToCapture(terminal, s, s.display);
   s.display.clear();
   s.partial_row = true;
+  s.partial_row_mark = store.row_starts();
   // Text without LF adds rows too; trimming here keeps the window within its
   // limit however long such a stretch is.
   store.TrimToLimit();
@@ -121,12 +129,12 @@ void LineIntake::HandDisplayLine(int terminal, TerminalState& s) {
 void LineIntake::EndWindowLine(int terminal, TerminalState& s) {
   LineStore& store = m_windows.Terminal(terminal);
   std::int32_t wrap_tag = WrapTagForClass(s.line.line_class);
-  if (s.partial_row) {
+  if (ContinuesOwnRow(s, store)) {
     store.ContinueLastRow(s.display, wrap_tag);
-    s.partial_row = false;
   } else {
     store.AppendLine(s.display, wrap_tag);
   }
+  s.partial_row = false;
   for (int t = 1; t <= kTerminalCount; ++t) m_windows.Terminal(t).TrimToLimit();
   if (s.capture) {
     AddToCapture(terminal, s, s.display);

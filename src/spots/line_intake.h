@@ -73,6 +73,7 @@ class LineIntake {
     // Window text.
     std::string display;
     bool partial_row = false;
+    std::uint64_t partial_row_mark = 0;  // the store's row_starts() when the partial row was left
     bool flush_request = false;
     bool capture = false;
     std::string capture_line;  // the whole line so far, flushed parts included
@@ -96,6 +97,7 @@ class LineIntake {
   // Window text (line_intake.cc).
   void ShowCharacter(int terminal, TerminalState& s, char ch);
   void HandDisplayLine(int terminal, TerminalState& s);
+  bool ContinuesOwnRow(const TerminalState& s, const LineStore& store) const;
   void EndWindowLine(int terminal, TerminalState& s);
   void AddToCapture(int terminal, TerminalState& s, std::string_view text);
 

@@ -52,6 +52,7 @@ void LineStore::TagLastRows(int count, std::int32_t tag) {
 }
 
 void LineStore::AppendLine(std::string_view text, std::int32_t wrap_tag) {
+  ++m_rowStarts;
   if (m_markedEmpty) {
     m_markedEmpty = false;
     m_rows.back() = Row{};
@@ -90,6 +91,7 @@ void LineStore::TrimToLimit() {
 }
 
 void LineStore::Clear() {
+  ++m_rowStarts;
   if (row_count() > 1) {
     if (m_observer != nullptr) m_observer->RowsAboutToBeRemoved(1, row_count() - 1);
     m_rows.erase(m_rows.begin() + 1, m_rows.end());

@@ -71,6 +71,10 @@ class LineStore {
   void TrimToLimit();
   // Back to one empty row, marked empty; the view returns to the top.
   void Clear();
+  // Grows with every AppendLine and Clear: a writer that left its last row
+  // open (a prompt without a line end) sees whether someone else has added
+  // a row since, so that it never continues a row that is not its own.
+  std::uint64_t row_starts() const { return m_rowStarts; }
 
   // One observer at a time (the window's model); nullptr detaches it.  The
   // observer must outlive the store or detach first.
@@ -115,6 +119,7 @@ class LineStore {
 
   std::deque<Row> m_rows;
   bool m_markedEmpty = true;
+  std::uint64_t m_rowStarts = 0;
   int m_limit;
   int m_maxLineLength;
 

@@ -3,18 +3,21 @@
 // connect command typed into command line 1, real spot lines from the node,
 // and the rated rows and log records they become.  The close stores the
 // window's geometry in the settings file.
+#include "app/program_wiring.h"
+
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/program_wiring.h"
 #include "awards/dxcc_store.h"
 #include "awards/ui/log_import_window.h"
 #include "platform/clock.h"
@@ -22,6 +25,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "platform/qt/qt_termination_signals.h"
 #include "shell/ui/qt_test_application.h"
 #include "support/qt/local_cluster_node.h"
 #include "support/test_paths.h"
@@ -32,6 +36,12 @@ namespace {
 using testing::LocalClusterNode;
 using testing::ScratchFolder;
 using testing::WaitUntil;
+
+long PeakResidentKilobytes() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
 
 std::string ReadWhole(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -202,6 +212,72 @@ TEST_F(ProgramWiringTest, ToolsMenuImportsAnAdifLogIntoTheDxccDatabase) {
   const DxccEntry& argentina = saved.row(saved.FindDxccByExactPrefix("LU"));
   EXPECT_NE(argentina.paper_state(DxccColumn::k12), '-') << "LU7HF's 12 m QSO";
   EXPECT_TRUE(exits.empty());
+}
+
+// A termination signal runs the close path without the exit question
+// (WarningOnExit is on by default): the link closes and the geometry is stored.
+TEST_F(ProgramWiringTest, SigtermClosesThroughTheClosePathWithoutTheQuestion) {
+  LocalClusterNode node;
+  ASSERT_TRUE(node.listening());
+  ProgramWiring wiring(
+      {PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+      Places());
+  QtTerminationSignals termination([&wiring](int) { wiring.EndWithoutQuestion(); });
+  ASSERT_TRUE(termination.active());
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return wiring.started() || !exits.empty(); }));
+  ASSERT_TRUE(wiring.started());
+  ASSERT_TRUE(wiring.settings().WarningOnExit);
+  QLineEdit* line = wiring.window().commandLine(1);
+  QTest::keyClick(line, Qt::Key_Escape);
+  QTest::keyClicks(line, QString::fromStdString("C 127.0.0.1:" + node.port()));
+  QTest::keyClick(line, Qt::Key_Return);
+  ASSERT_TRUE(WaitUntil([&] { return node.has_client() && wiring.links().IsConnected(1); }));
+  wiring.window().resize(712, 555);
+  const std::size_t boxes_before = messages.shown().size();
+
+  ASSERT_EQ(::raise(SIGTERM), 0);
+
+  ASSERT_TRUE(WaitUntil([&] { return !wiring.window().isVisible(); }));
+  EXPECT_EQ(messages.shown().size(), boxes_before) << "no exit question";
+  ASSERT_TRUE(WaitUntil([&] { return node.client_gone(); }));
+  const std::string stored = ReadWhole(scratch.File("BRILOX.reg"));
+  EXPECT_NE(stored.find("\"MainFormWidth\"=dword:000002c8"), std::string::npos) << stored;
+  EXPECT_NE(stored.find("\"MainFormHeight\"=dword:0000022b"), std::string::npos) << stored;
+}
+
+// Stored values at the extremes of their type: the program starts, offscreen,
+// with them in range, and the window's rows are measured for a sane width.
+TEST_F(ProgramWiringTest, StoredValuesOutOfRangeStillStartInBoundedMemory) {
+  ProgramPlaces places = Places();
+  std::ofstream settings(places.user_settings_path, std::ios::binary);
+  settings << "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\MORVEL\\BRILOX\\CurrentVersion]\r\n";
+  for (const char* name : {"MaxLineLength", "PrLen", "MaxLines", "FontSizeRX", "FontSizeTX", "FontSizeDB",
+                           "MainFormWidth", "MainFormHeight", "MainFormLeft", "MainFormTop", "StartMode",
+                           "ScriptRXtimer", "MaxInactivity", "DeltaTime", "Keying", "StartSilence"}) {
+    settings << "\"" << name << "\"=dword:7fffffff\r\n";
+  }
+  settings << "\"COMPortSettings\"=dword:80000000\r\n\r\n";
+  settings.close();
+  const long rss_before = PeakResidentKilobytes();
+
+  ProgramWiring wiring(
+      {PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+      places);
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return wiring.started() || !exits.empty(); }));
+  ASSERT_TRUE(wiring.started()) << (messages.shown().empty() ? "" : messages.shown().back().text);
+
+  const Settings& s = wiring.settings();
+  EXPECT_EQ(s.MaxLineLength, 160);
+  EXPECT_EQ(s.PrLen, 100);
+  EXPECT_EQ(s.MaxLines.terminal, 6000);
+  EXPECT_EQ(s.FontRX.size, 60);
+  EXPECT_EQ(s.StartMode, 0);
+  EXPECT_LE(wiring.window().width(), 32767);
+  EXPECT_LT(PeakResidentKilobytes() - rss_before, 512 * 1024) << "kB more at the peak";
+  wiring.settings().WarningOnExit = false;
+  EXPECT_TRUE(wiring.window().close());
 }
 
 TEST_F(ProgramWiringTest, AFatalStartShowsItsTextEndsWithCodeOneAndSavesNothing) {

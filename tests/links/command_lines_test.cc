@@ -87,6 +87,44 @@ TEST_F(CommandLinesTest, JapaneseLeadByteSwallowsItsTrailByte) {
   EXPECT_EQ(lines.FenTXKeyPress(1, 'C', false, line), KeyPressOutcome::kTypeAsUsual);
 }
 
+// Text as Qt types it (UTF-8, whole characters, from keys or an input
+// method), judged by the bytes the field will send.
+TEST_F(CommandLinesTest, TypedTextIsJudgedByTheBytesTheFieldWillSend) {
+  struct Case {
+    std::string language;
+    std::string utf8;
+    KeyPressOutcome outcome;
+  };
+  using O = KeyPressOutcome;
+  for (const Case& c : {
+           Case{"ENU", "a", O::kTypeAsUsual},
+           Case{"ENU", "\xC3\xA9", O::kTypeAsUsual},      // é: one Latin-1 byte
+           Case{"ENU", "\xC3\xBF", O::kTypeAsUsual},      // ÿ
+           Case{"ENU", "\xE6\x97\xA5", O::kSwallowed},    // 日: no Latin-1 byte, not "?"
+           Case{"ENU", "\xE2\x82\xAC", O::kSwallowed},    // €
+           Case{"ENU", "ab\xE6\x97\xA5", O::kSwallowed},  // input-method text, one character too many
+           Case{"ENU", "\xC3", O::kSwallowed},            // not UTF-8
+           Case{"JPN", "k", O::kTypeAsUsual},
+           Case{"JPN", "sh/dx", O::kTypeAsUsual},                   // an input method's ASCII commit
+           Case{"JPN", "\xE6\x97\xA5", O::kSwallowed},              // 日: a double-byte character
+           Case{"JPN", "\xEF\xBD\xB1", O::kSwallowed},              // half-width katakana: one byte above 127
+           Case{"JPN", "\xC3\xA9", O::kSwallowed},                  // é: no Shift-JIS bytes
+           Case{"JPN", "\xE3\x81\x82\xE3\x81\x84", O::kSwallowed},  // あい committed at once
+       }) {
+    SCOPED_TRACE(c.language + " " + c.utf8);
+    settings.Language = c.language;
+    EXPECT_EQ(lines.FenTXTypedText(1, c.utf8), c.outcome);
+  }
+}
+
+TEST_F(CommandLinesTest, ARefusedLatinLetterInJapaneseLeavesTheNextKeyAlone) {
+  settings.Language = "JPN";
+  EXPECT_EQ(lines.FenTXTypedText(1, "\xC3\xA9"), KeyPressOutcome::kSwallowed);
+  EXPECT_EQ(lines.FenTXTypedText(1, "b"), KeyPressOutcome::kTypeAsUsual);
+  CommandLineText line;
+  EXPECT_EQ(lines.FenTXKeyPress(1, 'c', false, line), KeyPressOutcome::kTypeAsUsual);
+}
+
 struct EnterCase {
   const char* name;
   int terminal;

@@ -146,9 +146,13 @@ class RecordingPacketLinks final : public PacketLinks {
  public:
   bool station_connected = false;
   std::vector<std::string> tnc;
+  std::vector<TncRoomCheck> tnc_checks;
   std::vector<std::string> agw;
   bool AgwStationConnected() const override { return station_connected; }
-  void SendToTnc(const std::string& text) override { tnc.push_back(text); }
+  void SendToTnc(const std::string& text, TncRoomCheck check) override {
+    tnc.push_back(text);
+    tnc_checks.push_back(check);
+  }
   void TraiteCommandeAGW(const std::string& line) override { agw.push_back(line); }
 };
 

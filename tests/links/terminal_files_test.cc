@@ -8,6 +8,7 @@
 #include "links/terminal_capture.h"
 #include "links/window_file_commands.h"
 #include "platform/memory_file_system.h"
+#include "support/test_paths.h"
 
 namespace brilox {
 namespace {
@@ -98,6 +99,73 @@ TEST_F(TerminalFilesTest, WriteErrorStopsCaptureAndIsReportedAfterwards) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, "Unable to create the file: cap.txt");
   EXPECT_EQ(memory.files()["/logs/cap.txt"], "kept\r\n");
+}
+
+// Counts the waits for the disk: AppendFile flushes, the unflushed append
+// the capture writes its lines with does not.
+class FlushCountingFileSystem : public MemoryFileSystem {
+ public:
+  Status AppendFile(const std::string& path, std::string_view data) override {
+    ++flushes;
+    return MemoryFileSystem::AppendFile(path, data);
+  }
+  Status AppendFileUnflushed(const std::string& path, std::string_view data) override {
+    return MemoryFileSystem::AppendFile(path, data);
+  }
+  int flushes = 0;
+};
+
+TEST(TerminalCaptureDiskTest, LinesDoNotWaitForTheDiskTheClockAndTheStopDo) {
+  Settings settings;
+  FlushCountingFileSystem files;
+  ScriptedFileDialogs dialogs;
+  RecordingMessageBox messages;
+  BuiltInTexts texts;
+  LastFolder last_folder;
+  TerminalCapture capture({settings, files, dialogs, messages, texts, last_folder});
+  dialogs.QueueAnswer("/logs/cap.txt");
+  ASSERT_EQ(capture.Receive1Click(1), CaptureChange::kStarted);
+  const int at_start = files.flushes;
+  for (int i = 0; i < 1000; ++i) capture.WriteCapture(1, "line " + std::to_string(i));
+  EXPECT_EQ(files.flushes, at_start) << "no wait per line";
+  capture.FlushCaptures();
+  EXPECT_EQ(files.flushes, at_start + 1);
+  capture.FlushCaptures();
+  capture.WriteCapture(1, "last");
+  ASSERT_EQ(capture.Receive1Click(1), CaptureChange::kStopped);
+  EXPECT_EQ(files.flushes, at_start + 3) << "the stop waits for the disk";
+  capture.FlushCaptures();
+  EXPECT_EQ(files.flushes, at_start + 3) << "nothing left to flush";
+}
+
+// On the real disk: every line is in the file after a stop, and after the
+// end of the program with capture still on.
+TEST(TerminalCaptureDiskTest, NothingCapturedIsLostAtTheStopOrTheEnd) {
+  testing::ScratchFolder scratch;
+  Settings settings;
+  ScriptedFileDialogs dialogs;
+  RecordingMessageBox messages;
+  BuiltInTexts texts;
+  LastFolder last_folder;
+  std::string expected;
+  for (int i = 0; i < 5000; ++i)
+    expected += "DX de F5XYZ:     14025.0  K1ABC   line " + std::to_string(i) + "\r\n";
+  {
+    TerminalCapture capture({settings, PosixFileSystem(), dialogs, messages, texts, last_folder});
+    dialogs.QueueAnswer(scratch.File("stopped.txt"));
+    dialogs.QueueAnswer(scratch.File("running.txt"));
+    ASSERT_EQ(capture.Receive1Click(1), CaptureChange::kStarted);
+    ASSERT_EQ(capture.Receive1Click(2), CaptureChange::kStarted);
+    for (int i = 0; i < 5000; ++i) {
+      const std::string line = "DX de F5XYZ:     14025.0  K1ABC   line " + std::to_string(i);
+      capture.WriteCapture(1, line);
+      capture.WriteCapture(2, line);
+      if (i == 2500) capture.FlushCaptures();
+    }
+    ASSERT_EQ(capture.Receive1Click(1), CaptureChange::kStopped);
+    EXPECT_EQ(*PosixFileSystem().ReadFile(scratch.File("stopped.txt")), expected);
+  }  // the program ends with terminal 2 still capturing
+  EXPECT_EQ(*PosixFileSystem().ReadFile(scratch.File("running.txt")), expected);
 }
 
 TEST_F(TerminalFilesTest, JapaneseStatusPutsTheFileNameFirst) {

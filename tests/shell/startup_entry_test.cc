@@ -41,8 +41,25 @@ TEST_F(ProgramEntryTest, TheFirstCopyRunsAndASecondCopyIsToldToEnd) {
   EXPECT_EQ(second.outcome, ProgramEntry::Outcome::kAnotherCopyRuns);
   EXPECT_FALSE(second.lock.has_value());
 
-  first.lock.reset();  // the first copy ends
+  first = ProgramEntry();  // the first copy ends, and its guards with it
   EXPECT_EQ(EnterProgram(environment, installed_only, fs).outcome, ProgramEntry::Outcome::kRun);
+}
+
+TEST_F(ProgramEntryTest, ACopyWithAnotherRuntimeFolderOnTheSameDataFolderIsToldToEnd) {
+  ProgramEntry first = EnterProgram(environment, installed_only, fs);
+  ASSERT_EQ(first.outcome, ProgramEntry::Outcome::kRun) << first.message;
+
+  FolderEnvironment other_session = environment;
+  (void)fs.CreateDirectories(scratch.File("other-runtime"));
+  other_session.xdg_runtime_dir = scratch.File("other-runtime");
+  const ProgramEntry second = EnterProgram(other_session, installed_only, fs);
+  EXPECT_EQ(second.outcome, ProgramEntry::Outcome::kAnotherCopyRuns);
+  EXPECT_FALSE(second.lock.has_value());
+  EXPECT_FALSE(second.data_lock.has_value());
+
+  // Its runtime guard went with it: once the first copy ends it starts.
+  first = ProgramEntry();
+  EXPECT_EQ(EnterProgram(other_session, installed_only, fs).outcome, ProgramEntry::Outcome::kRun);
 }
 
 TEST_F(ProgramEntryTest, WithoutAProgramFolderTheStartStopsAndReleasesTheGuard) {

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "links/link_test_fakes.h"
 #include "links/telnet_links.h"
 #include "platform/fake_tcp_connection.h"
 #include "platform/manual_timer_queue.h"
@@ -105,6 +106,40 @@ TEST_F(TerminalLinkWiringTest, SendingOnAClosedLinkShowsTheLinksNotice) {
   Type(2, "SH/DX");
   EXPECT_GT(windows.Terminal(2).row_count(), rows_before) << "echo and the not-connected notice";
   EXPECT_EQ(Connection(2).sent(), "");
+}
+
+// Terminal 1 on the serial TNC: Enter on an empty line sends a lone CR that
+// skips the room check; any other line waits for room.
+TEST(TncRoomCheckWiringTest, TheLoneCrSkipsTheRoomCheckOnItsWayToTheTnc) {
+  class Packet final : public PacketLinks {
+   public:
+    bool AgwStationConnected() const override { return false; }
+    void SendToTnc(const std::string& text, TncRoomCheck check) override { sent.push_back({text, check}); }
+    void TraiteCommandeAGW(const std::string&) override {}
+    std::vector<std::pair<std::string, TncRoomCheck>> sent;
+  } packet;
+  Settings settings;
+  settings.Interface = 0;
+  WindowLineStores windows(settings);
+  FakeClock clock;
+  ManualTimerQueue timers{clock};
+  FakeTcpConnectionFactory connections;
+  NoProcessing handler;
+  LineIntake intake(settings, windows, handler);
+  IntakeCharacterSink sink(intake);
+  testing::RecordingPresenter presenter;
+  testing::NumberedTexts texts;
+  TelnetLinks links(LinkServices{settings, connections, timers, sink, presenter, texts});
+  LinksTerminalSender sender(links, &packet);
+  CommandLines lines(settings, windows, sender);
+  for (const std::string& typed : {std::string(), std::string("sh/dx")}) {
+    CommandLineText line;
+    line.Replace(typed);
+    (void)lines.FenTXKeyPress(1, '\r', false, line);
+  }
+  using Sent = std::pair<std::string, TncRoomCheck>;
+  EXPECT_EQ(packet.sent,
+            (std::vector<Sent>{{"\r", TncRoomCheck::kAlways}, {"sh/dx\r", TncRoomCheck::kWhenRoom}}));
 }
 
 }  // namespace

@@ -124,15 +124,16 @@ TEST(LineIntakeBadInput, OverlongAnalysisLinesAreDiscarded) {
   }
 }
 
-TEST(LineIntakeBadInput, TruncatedRealSpotCostsAtMostTheLineAfterIt) {
+TEST(LineIntakeBadInput, TruncatedRealSpotCostsNoOtherLine) {
   // A production line cut after the DX call ("DX de SMS: 28385.0 TF3EK"):
-  // a DX line that ends before it reaches a layout keeps collecting, so it
-  // swallows the beginning of the next line; the one after that is clean.
+  // still without a layout at its line feed, it is dropped there, and the
+  // spots after it are seen whole.
   IntakeRig rig;
   const std::string second = "DX de PS7BZ:     21248.0  CQ           JOTA  USB                      1642Z";
   rig.Feed("DX de SMS:       28385.0  TF3EK\r\n" + second + "\r\n" + kGoodSpot + "\r\n");
-  ASSERT_EQ(rig.handler.processed.size(), 1u);
-  EXPECT_EQ(rig.handler.processed[0].text, kGoodSpot);
+  ASSERT_EQ(rig.handler.processed.size(), 2u);
+  EXPECT_EQ(rig.handler.processed[0].text, second);
+  EXPECT_EQ(rig.handler.processed[1].text, kGoodSpot);
   EXPECT_EQ(rig.Rows()[1], second) << "the window shows it all the same";
 }
 

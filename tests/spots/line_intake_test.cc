@@ -89,7 +89,7 @@ TEST(LineIntakeSession, LfOnlySessionWithPromptAndWcy) {
 
 TEST(LineIntakeSession, LinesFromOtherParsersTestSuites) {
   // DX, WWV, WCY, "WX de", "To ALL", "To Local"/"To LOCAL" lines with LF
-  // ends, then truncated lines that must come to nothing.
+  // ends, then truncated lines.
   IntakeRig rig(SettingsWithCall("K1ABC"));
   rig.FeedInChunks(FixtureStream("cluster_traffic/dxclparser_test_lines.txt", "\n"), 100);
   std::vector<LineClass> classes;
@@ -97,7 +97,9 @@ TEST(LineIntakeSession, LinesFromOtherParsersTestSuites) {
   using C = LineClass;
   EXPECT_EQ(classes, (std::vector<C>{C::kDxText, C::kDxText, C::kDxText, C::kDxText, C::kDxText, C::kDxText,
                                      C::kDxText, C::kWwv, C::kWwv, C::kWwv, C::kWcy, C::kWcy, C::kAnnAll,
-                                     C::kAnnAll, C::kAnnLocal}));
+                                     C::kAnnAll, C::kAnnLocal, C::kWwv, C::kAnnAll}))
+      << "the truncated DX line is dropped at its LF; a WWV or ALL line too short at its LF goes on into "
+         "the next line, as their rules say";
   EXPECT_EQ(rig.handler.processed[8].text,
             "WWV de VE7CC <15Z> :   SFI=68, A=9, K=2, No Storms -> Minor w/G1");
   EXPECT_EQ(rig.handler.processed[14].text, "LOCAL de IW5CLM: off") << "LF alone ends it";
@@ -105,12 +107,14 @@ TEST(LineIntakeSession, LinesFromOtherParsersTestSuites) {
 
   // Lines that failed another parser in production: spotters with a blank
   // before the colon are full-layout spots; the truncated "DX de SMS:" line
-  // takes the spot after it along (see the bad-input tests).
+  // is dropped at its line feed and the spot after it is still seen.
   IntakeRig production(SettingsWithCall("K1ABC"));
   production.FeedInChunks(
       FixtureStream("cluster_traffic/DXClusterGoAPI_patterns_failed_to_parse.txt", "\r\n"), 100);
-  ASSERT_EQ(production.handler.processed.size(), 8u);
+  ASSERT_EQ(production.handler.processed.size(), 9u);
   EXPECT_EQ(production.handler.processed[1].text,
+            "DX de PS7BZ:     21248.0  CQ           JOTA  USB                      1642Z");
+  EXPECT_EQ(production.handler.processed[2].text,
             "DX de W4BEE :   146520.0  W4BEE        W4C/EM-066                     1800Z");
 }
 
@@ -279,12 +283,18 @@ INSTANTIATE_TEST_SUITE_P(
                    "K1ABC",
                    "DX de SP5XX:      14025.0 DL1ABC       1200Z CQ CQ\r\n",
                    {{C::kDxText, "DX de SP5XX:      14025.0 DL1ABC       1200Z CQ CQ"}}},
-        // Shifted full layout: the 17th character goes.
+        // Shifted full layout: a blank before the DX call goes, the 17th
+        // character only when it is one, so the spotter keeps its call.
         StreamCase{
             "ShiftedSpot",
             "K1ABC",
             "DX de EA8/DF4UE-12:21149.0  IT9ATQ/B    CW  9 dB 10 WPM BEACON         1118Z\r\n",
-            {{C::kDxText, "DX de EA8/DF4UE-2:21149.0  IT9ATQ/B    CW  9 dB 10 WPM BEACON         1118Z"}}},
+            {{C::kDxText, "DX de EA8/DF4UE-12:21149.0 IT9ATQ/B    CW  9 dB 10 WPM BEACON         1118Z"}}},
+        StreamCase{
+            "ShiftedSpotWithABlankInColumn17",
+            "K1ABC",
+            "DX de PA0ABC-12:  21149.0  IT9ATQ/B     CW  9 dB 10 WPM BEACON         1118Z\r\n",
+            {{C::kDxText, "DX de PA0ABC-12: 21149.0  IT9ATQ/B     CW  9 dB 10 WPM BEACON         1118Z"}}},
         // A DX line that fits no layout by its 76th character is abandoned
         // there; the next line is judged on its own.
         StreamCase{
@@ -292,7 +302,34 @@ INSTANTIATE_TEST_SUITE_P(
             "K1ABC",
             "DX de a text that only mentions DX de and goes on far longer than any spot line\r\n"
             "DX de RK9UE:      7115.0  RK6BP                                       1625Z\r\n",
-            {{C::kDxText, "DX de RK9UE:      7115.0  RK6BP                                       1625Z"}}}),
+            {{C::kDxText, "DX de RK9UE:      7115.0  RK6BP                                       1625Z"}}},
+        // No spot line spans a line feed: one still undetermined at its LF
+        // (cut short, or in a node's own layout) is dropped there, and the
+        // bulletin after it is seen.
+        StreamCase{"ShortSpotLineDoesNotSwallowTheNext",
+                   "K1ABC",
+                   "DX de N0DXS:     14025.0  JA1XYZ       cut short\r\n"
+                   "WCY de DK0WCY-1 <11> : K=3 expK=3 A=12 R=62 SFI=152 SA=qui GMF=qui Au=no\r\n",
+                   {{C::kWcy, "WCY de DK0WCY-1 <11> : K=3 expK=3 A=12 R=62 SFI=152 SA=qui GMF=qui Au=no"}}},
+        StreamCase{
+            "OtherLayoutDoesNotSwallowTheNext",
+            "K1ABC",
+            "DX de N0DXS: 14025.0 JA1XYZ CW 599 1112Z in a layout of its own\r\n"
+            "DX de RK9UE:      7115.0  RK6BP                                       1625Z\r\n",
+            {{C::kDxText, "DX de RK9UE:      7115.0  RK6BP                                       1625Z"}}},
+        // 10 GHz and up: eight whole digits run into column 25 behind a
+        // spotter that fills its field; a blank before the DX call goes, the
+        // frequency keeps its digits.
+        StreamCase{
+            "TenGigahertzSpotShiftedByItsFrequency",
+            "K1ABC",
+            "DX de DL1ABC-5:10368100.0  G4ABC        JO01 tnx QSO                   1112Z\r\n",
+            {{C::kDxText, "DX de DL1ABC-5:10368100.0 G4ABC        JO01 tnx QSO                   1112Z"}}},
+        StreamCase{
+            "TenGigahertzSpotInTheFullLayout",
+            "K1ABC",
+            "DX de N0DXS:  10368000.0  G4ABC        JO01                           1112Z\r\n",
+            {{C::kDxText, "DX de N0DXS:  10368000.0  G4ABC        JO01                           1112Z"}}}),
     [](const ::testing::TestParamInfo<StreamCase>& info) { return std::string(info.param.name); });
 
 TEST(LineIntakeWindow, TabAndBackspaceChangeOnlyTheWindowText) {

@@ -4,10 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "shell/settings/migrate_settings.h"
 #include "core/settings_colours.h"
+#include "shell/settings/migrate_settings.h"
 #include "shell/settings/settings_encoding.h"
 #include "shell/settings/settings_language.h"
+#include "shell/settings/settings_ranges.h"
 #include "shell/settings/settings_values.h"
 
 namespace brilox {
@@ -273,6 +274,7 @@ Status LoadSettings(Settings& settings, SettingsStore& user, SettingsStore* mach
   LoadCat(settings.Cat2, user, "2", defaults.Cat2);
   settings.CATmodeRTTY = ReadIntegerOrCreate(user, "CATmodeRTTY", 1);
   settings.CATmodeDigi = ReadIntegerOrCreate(user, "CATmodeDigi", 1);
+  BringSettingsIntoRange(settings, environment.screen_width, environment.screen_height);
   return user.Flush();
 }
 

@@ -31,7 +31,9 @@ struct SettingsEnvironment {
 // Reads the key into `settings`.  When the per-user key is missing and
 // `machine` (may be null) holds one, that older installation's values are
 // migrated first.  When the per-user key cannot be created the record keeps
-// its defaults and nothing is written.  Returns the store's Flush result, for
+// its defaults and nothing is written.  The numeric values read are brought
+// into the options dialog's ranges (settings_ranges.h) before it returns, in
+// the record only.  Returns the store's Flush result, for
 // information only: the record is filled either way.
 Status LoadSettings(Settings& settings, SettingsStore& user, SettingsStore* machine,
                     const SettingsEnvironment& environment);

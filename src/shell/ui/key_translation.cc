@@ -48,6 +48,15 @@ KeyCode CodeOf(int key) {
 
 bool IsCtrlHeld(const QKeyEvent& event) { return (event.modifiers() & Qt::ControlModifier) != 0; }
 
+bool IsPrintableText(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.isEmpty()) return false;
+  for (const QChar c : text) {
+    if (c.unicode() < 32 || c.unicode() == 127) return false;
+  }
+  return true;
+}
+
 KeyStroke ToKeyStroke(const QKeyEvent& event) {
   return {CodeOf(event.key()), IsCtrlHeld(event), (event.modifiers() & Qt::ShiftModifier) != 0};
 }

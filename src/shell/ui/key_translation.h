@@ -18,4 +18,7 @@ std::optional<char> TypedCharacter(const QKeyEvent& event);
 
 bool IsCtrlHeld(const QKeyEvent& event);
 
+// Whether the key types printable text (no control character in it).
+bool IsPrintableText(const QKeyEvent& event);
+
 }  // namespace brilox

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -355,6 +356,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && watched != m_desk) {
     return HandleKey(watched, static_cast<QKeyEvent*>(event));
   }
+  // Text an input method commits bypasses the keys: the same rule applies.
+  if (event->type() == QEvent::InputMethod) {
+    auto* input = static_cast<QInputMethodEvent*>(event);
+    const int n = CommandLineNumber(watched);
+    if (n > 0 && !input->commitString().isEmpty() &&
+        !controller().CommandLineTypedText(n, input->commitString().toStdString())) {
+      input->setCommitString(QString());
+    }
+    return false;
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -367,7 +378,7 @@ bool MainWindow::HandleKey(QObject* watched, QKeyEvent* event) {
   const std::optional<char> ch = TypedCharacter(*event);
   if (m_redirecting) {
     const int n = CommandLineNumber(watched);
-    return n > 0 && ch && !controller().CommandLineKeyPress(n, *ch, ctrl);
+    return n > 0 && ch && !LetCommandLineType(n, *ch, ctrl, *event);
   }
   if (controller().FormKeyDown(ToKeyStroke(*event))) return true;
   if (!ch) return false;
@@ -385,8 +396,16 @@ bool MainWindow::HandleKey(QObject* watched, QKeyEvent* event) {
     case FormKeyPressOutcome::kPassOn:
       break;
   }
-  if (const int n = CommandLineNumber(watched); n > 0) return !controller().CommandLineKeyPress(n, *ch, ctrl);
+  if (const int n = CommandLineNumber(watched); n > 0) return !LetCommandLineType(n, *ch, ctrl, *event);
   return false;
+}
+
+// A printable key is judged by its whole text (a character beyond one byte
+// included); control keys by the character they type.
+bool MainWindow::LetCommandLineType(int n, char ch, bool ctrl, const QKeyEvent& event) {
+  if (!ctrl && IsPrintableText(event))
+    return controller().CommandLineTypedText(n, event.text().toStdString());
+  return controller().CommandLineKeyPress(n, ch, ctrl);
 }
 
 }  // namespace brilox

@@ -113,6 +113,7 @@ class MainWindow final : public QMainWindow, public MainWindowView {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool LetCommandLineType(int n, char ch, bool ctrl, const QKeyEvent& event);
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <map>
 #include <set>
 
+#include "core/settings_colours.h"
 #include "platform/file_settings_store.h"
 #include "platform/memory_file_system.h"
-#include "core/settings_colours.h"
 #include "shell/settings/settings_encoding.h"
 
 namespace brilox {
@@ -270,7 +272,8 @@ TEST_F(LoadSettingsTest, ValueRulesOfSingleSettings) {
                SettingsValue::Integer("RejectFromZoneC", 1 << 4), SettingsValue::Integer("CATmaxBand2", 99),
                SettingsValue::String("LOTWPwd", "\x62\x60\x5e"), SettingsValue::String("FontStyleRX", "IB")});
   const Settings s = Load(store);
-  EXPECT_EQ(s.MaxLines, (LineLimits{0, 0, 0, 200}));
+  // A limit of 0 rows would show nothing: the dialog's smallest is 100.
+  EXPECT_EQ(s.MaxLines, (LineLimits{100, 100, 100, 200}));
   EXPECT_EQ(s.LOTWAlarmMode, 2);
   EXPECT_EQ(*store.ReadInteger("LOTWAlarmMode"), 7);
   EXPECT_EQ(s.MyCall, "DL1ABCDEFGHIJKL");
@@ -281,6 +284,93 @@ TEST_F(LoadSettingsTest, ValueRulesOfSingleSettings) {
   EXPECT_EQ(s.Cat2.max_mhz, 81000);
   EXPECT_EQ(s.LOTWPwd, "abc");
   EXPECT_EQ(s.FontRX.style, "BI");
+}
+
+// Each numeric value stored at the extremes of its type is read within the
+// range the options dialog allows; the store keeps what it held.
+TEST_F(LoadSettingsTest, StoredValuesOutOfRangeAreBroughtIntoRange) {
+  constexpr std::int32_t kLow = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kHigh = std::numeric_limits<std::int32_t>::max();
+  struct Row {
+    const char* name;
+    int (*read)(const Settings&);
+    int at_low, at_high;
+  };
+  const Row rows[] = {
+      {"MaxLineLength", [](const Settings& s) { return s.MaxLineLength; }, 80, 160},
+      {"PrLen", [](const Settings& s) { return s.PrLen; }, 40, 100},
+      {"StartMode", [](const Settings& s) { return s.StartMode; }, 0, 0},
+      {"MaxLines", [](const Settings& s) { return s.MaxLines.terminal; }, 100, 6000},
+      {"MaxLines", [](const Settings& s) { return s.MaxLines.lotw; }, 200, 6000},
+      {"MainFormWidth", [](const Settings& s) { return s.MainFormWidth; }, 100, 1024},
+      {"MainFormHeight", [](const Settings& s) { return s.MainFormHeight; }, 100, 768},
+      {"MainFormLeft", [](const Settings& s) { return s.MainFormLeft; }, -32767, 32767},
+      {"MainFormTop", [](const Settings& s) { return s.MainFormTop; }, -32767, 32767},
+      {"TelnetTopRow", [](const Settings& s) { return s.TelnetTopRow; }, 1, kHigh},
+      {"TelnetRow", [](const Settings& s) { return s.TelnetRow; }, 1, kHigh},
+      {"Interface", [](const Settings& s) { return s.Interface; }, 2, 2},
+      {"COMPortNr", [](const Settings& s) { return s.COMPortNr; }, 1, 256},
+      {"MaxInactivity", [](const Settings& s) { return s.MaxInactivity; }, 5, 120},
+      {"ScriptRXtimer", [](const Settings& s) { return s.ScriptRXtimer; }, 2, 20},
+      {"DeltaTime", [](const Settings& s) { return s.DeltaTime; }, 0, 120},
+      {"DeltaTimeRptAlarms", [](const Settings& s) { return s.DeltaTimeRptAlarms; }, 0, 60},
+      {"StartSilence", [](const Settings& s) { return static_cast<int>(std::lround(s.StartSilence * 1440)); },
+       0, 1439},
+      {"StopSilence", [](const Settings& s) { return static_cast<int>(std::lround(s.StopSilence * 1440)); },
+       0, 1439},
+      {"AlarmLevel", [](const Settings& s) { return s.AlarmLevel; }, 3, 3},
+      {"Beep", [](const Settings& s) { return s.Beep; }, 0, 3},
+      {"Keying", [](const Settings& s) { return s.Keying.speed_step; }, 0, 48},
+      {"Keying", [](const Settings& s) { return s.Keying.pitch_step; }, 0, 100},
+      {"COMPortSettings", [](const Settings& s) { return s.COMPortSettings.parity_index; }, 0, 0},
+      {"LOTW", [](const Settings& s) { return s.LOTW; }, 0, 31},
+      {"LOTWMaxAge", [](const Settings& s) { return s.LOTWMaxAge; }, 1, 120},
+      {"LOTWAlarmMode", [](const Settings& s) { return s.LOTWAlarmMode; }, 0, 2},
+      {"LOTWDn", [](const Settings& s) { return s.LOTWDn; }, 0, 7},
+      {"LOTWDnLast", [](const Settings& s) { return s.LOTWDnLast; }, 0, 2958465},
+      {"CATport", [](const Settings& s) { return s.Cat1.port; }, 1, 256},
+      {"CATPortSettings2", [](const Settings& s) { return s.Cat2.port_settings; }, 0, 63},
+      {"CATminBand", [](const Settings& s) { return s.Cat1.min_mhz; }, 0, 75500},
+      {"CATmaxBand2", [](const Settings& s) { return s.Cat2.max_mhz; }, 1, 81000},
+      {"CATmodeRTTY", [](const Settings& s) { return s.CATmodeRTTY; }, 1, 1},
+      {"CATmodeDigi", [](const Settings& s) { return s.CATmodeDigi; }, 1, 1},
+      {"FontSizeRX", [](const Settings& s) { return s.FontRX.size; }, 1, 60},
+      {"FontSizeTX", [](const Settings& s) { return s.FontTX.size; }, 1, 60},
+      {"FontSizeDB", [](const Settings& s) { return s.FontDB.size; }, 1, 10},
+  };
+  for (const Row& row : rows) {
+    for (const auto& [stored, expected] : {std::pair{kLow, row.at_low}, std::pair{kHigh, row.at_high}}) {
+      SCOPED_TRACE(std::string(row.name) + " stored as " + std::to_string(stored));
+      std::vector<SettingsValue> values{SettingsValue::Integer(row.name, stored)};
+      for (const char* marker : {"COMPortSettings", "LOTWDn"}) {
+        if (std::string(row.name) != marker) values.push_back(SettingsValue::Integer(marker, 0));
+      }
+      MemorySettingsStore store(std::move(values));
+      EXPECT_EQ(row.read(Load(store)), expected);
+      EXPECT_EQ(*store.ReadInteger(row.name), stored);
+    }
+  }
+}
+
+TEST_F(LoadSettingsTest, StoredPositionsThatAreNoNumberOrOffTheGlobeAreBroughtIntoRange) {
+  struct Row {
+    double stored_lat, stored_long, lat, lon;
+  };
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const Row& row :
+       {Row{1e308, -1e308, 90.0, -180.0}, Row{std::nan(""), inf, 46.2, 6.1}, Row{-inf, 12.5, 46.2, 12.5}}) {
+    MemorySettingsStore store = Started({SettingsValue::Binary("MyLat", EncodeFloat(row.stored_lat)),
+                                         SettingsValue::Binary("MyLong", EncodeFloat(row.stored_long))});
+    const Settings s = Load(store);
+    EXPECT_DOUBLE_EQ(s.MyLat, row.lat);
+    EXPECT_DOUBLE_EQ(s.MyLong, row.lon);
+    EXPECT_TRUE(std::isfinite(s.MyLatRad) && std::isfinite(s.MyLongRad));
+  }
+}
+
+TEST_F(LoadSettingsTest, IotaNumbersAboveTheDatabaseSlotsAreCutToThem) {
+  MemorySettingsStore store = Started({SettingsValue::String("IOTALast", "999999999999999999999")});
+  EXPECT_EQ(Load(store).IOTALast, (std::array<int, 7>{220, 160, 60, 230, 280, 330, 120}));
 }
 
 TEST_F(LoadSettingsTest, IotaLastIsRaisedToTheBuiltInTableOnly) {
