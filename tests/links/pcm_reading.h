@@ -52,8 +52,7 @@ inline std::vector<Run> SignalRuns(const std::vector<std::int16_t>& x, int rate)
 
 inline double Ms(std::size_t samples, int rate) { return 1000.0 * static_cast<double>(samples) / rate; }
 
-// The Morse text of the runs: the dot length is half the shortest
-// onset-to-onset period; an on run of 2 dots or more is a dash, an off run
+// The Morse text of the runs and the dot length; an on run of 2 dots or more is a dash, an off run
 // of 2 dots or more ends a character, one of 4.5 dots or more a word.
 inline std::string DecodeMorse(const std::vector<Run>& runs, int rate, double* dot_ms = nullptr) {
   std::vector<const Run*> on;
@@ -61,10 +60,27 @@ inline std::string DecodeMorse(const std::vector<Run>& runs, int rate, double* d
     if (r.on) on.push_back(&r);
   }
   if (on.empty()) return {};
-  std::size_t shortest = SIZE_MAX;
-  for (std::size_t i = 0; i + 1 < on.size(); ++i)
-    shortest = std::min(shortest, on[i + 1]->begin - on[i]->begin);
-  const double d = Ms(shortest, rate) / 2.0;
+  // Onset-to-onset periods: 2 dots after a dot, 4 after a dash, more across
+  // characters.  The dot is half the median of the shortest period that
+  // recurs (three times or more), which a stray split of one element (a
+  // recording's dropout) does not move.
+  std::vector<std::size_t> periods;
+  for (std::size_t i = 0; i + 1 < on.size(); ++i) periods.push_back(on[i + 1]->begin - on[i]->begin);
+  std::sort(periods.begin(), periods.end());
+  double d = periods.empty() ? Ms(on[0]->length, rate) : Ms(periods[0], rate) / 2.0;
+  for (std::size_t candidate : periods) {
+    std::vector<std::size_t> near;
+    for (std::size_t p : periods) {
+      if (std::abs(static_cast<double>(p) - static_cast<double>(candidate)) <
+          0.12 * static_cast<double>(candidate)) {
+        near.push_back(p);
+      }
+    }
+    if (near.size() >= 3) {
+      d = Ms(near[near.size() / 2], rate) / 2.0;
+      break;
+    }
+  }
   if (dot_ms != nullptr) *dot_ms = d;
   static const char* kCodes[] = {".-",    "-...",  "-.-.",  "-..",   ".",     "..-.",  "--.",   "....",
                                  "..",    ".---",  "-.-",   ".-..",  "--",    "-.",    "---",   ".--.",
