@@ -46,6 +46,10 @@ struct MainWindowSeams {
   std::function<void(const std::string& prefix, int band_mhz)> open_dxcc_window;
   std::function<void(int iota_index)> open_iota_window;
   std::function<void(const std::string& prefix)> open_country_window;
+  // The Sound button switched the in-memory `Sound` flag; the Tools menu's
+  // "Test" plays a sample alarm.
+  std::function<void(bool on)> sound_switched;
+  std::function<void()> test_sound;
 };
 
 struct MainWindowServices {
@@ -103,6 +107,7 @@ class MainWindowController final : public TerminalHooks {
   void QuitClick();
   void QuickConnectClick();
   void SoundButtonClick();
+  void TestSoundClick();
 
   // Keys.  FormKeyDown sees every key first and returns true when it
   // consumed it; FormKeyPress previews the characters; CommandLineKeyPress
