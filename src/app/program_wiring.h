@@ -20,6 +20,7 @@
 #include "awards/dxcc_table.h"
 #include "awards/iota_table.h"
 #include "links/reconnect_supervisor.h"
+#include "links/sound_announcer.h"
 #include "links/telnet_links.h"
 #include "platform/clock.h"
 #include "platform/date_time_format.h"
@@ -28,6 +29,7 @@
 #include "platform/file_system.h"
 #include "platform/locale.h"
 #include "platform/message_box.h"
+#include "platform/qt/qt_audio_output.h"
 #include "platform/qt/qt_tcp_connection.h"
 #include "platform/qt/qt_timer.h"
 #include "shell/link_language_texts.h"
@@ -121,6 +123,9 @@ class ProgramWiring {
   std::unique_ptr<TelnetLinks> m_links;
   std::unique_ptr<LinksTerminalSender> m_linkSender;
   std::unique_ptr<ReconnectSupervisor> m_supervisor;
+  // The announcer plays the queued alarms on its own thread.
+  QtAudioOutput m_audio;
+  std::unique_ptr<TThreadSound> m_announcer;
   bool m_started = false;
 };
 

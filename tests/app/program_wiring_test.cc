@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -53,7 +54,12 @@ std::string RealSpotLines() {
 
 class ProgramWiringTest : public ::testing::Test {
  protected:
-  ProgramWiringTest() { testing::TestGuiApplication(); }
+  ProgramWiringTest() {
+    testing::TestGuiApplication();
+    // The alarms of these runs go to an audio server that is not there,
+    // never to the machine's own (nor one that a client would start).
+    setenv("PULSE_SERVER", ("unix:" + scratch.File("no-such-server")).c_str(), 1);
+  }
 
   ProgramPlaces Places() const {
     std::filesystem::create_directories(scratch.File("data"));
@@ -134,6 +140,27 @@ TEST_F(ProgramWiringTest, AStoredQuickConnectWithAutoConnectConnectsAtStartInThe
       << "nothing typed: the quick connect at start";
   node.Send(RealSpotLines());
   ASSERT_TRUE(WaitUntil([&] { return wiring.windows().Get(WindowId::kDx).row_count() >= 6; }));
+}
+
+// No audio server to reach: the Tools menu's Test plays into nothing, the
+// program keeps running and says so once in the status bar.
+TEST_F(ProgramWiringTest, WithoutAnAudioDeviceTheTestSaysSoInTheStatusBar) {
+  ProgramWiring wiring({PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+                       Places());
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return wiring.started() || !exits.empty(); }));
+  ASSERT_TRUE(wiring.started());
+  QAction* test = nullptr;
+  for (QAction* action : wiring.window().findChildren<QAction*>()) {
+    if (action->text() == QStringLiteral("Test")) test = action;
+  }
+  ASSERT_NE(test, nullptr);
+  ASSERT_TRUE(test->isEnabled());
+  test->trigger();
+  ASSERT_TRUE(WaitUntil([&] {
+    return wiring.window().statusBarWidget()->currentMessage().startsWith(QStringLiteral("No sound"));
+  })) << wiring.window().statusBarWidget()->currentMessage().toStdString();
+  EXPECT_TRUE(exits.empty());
 }
 
 TEST_F(ProgramWiringTest, AFatalStartShowsItsTextEndsWithCodeOneAndSavesNothing) {
