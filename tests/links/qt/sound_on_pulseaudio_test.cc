@@ -146,12 +146,12 @@ TEST(SoundOnPulseAudioTest, TheRecordedAlarmDecodesToTheCall) {
   TThreadSound announcer{SoundAnnouncerServices{queue, output, files, clock, "/prog",
                                                 [&](const std::string& m) { reports.push_back(m); }}};
   announcer.ApplySettings(settings);
+  // As in the program: the announcer's own thread opens the sink and plays.
+  announcer.Start();
   AlarmRecord seeked;
   seeked.level = 5;
   seeked.dx_call = "VP8/G3ABC";
-  announcer.ApplySettings(settings);
-  announcer.Announce(seeked);
-  EXPECT_TRUE(reports.empty()) << reports.front();
+  queue.Add(seeked);
 
   // The recording is complete once the Morse has ended and 300 ms of
   // silence followed it.
@@ -165,6 +165,8 @@ TEST(SoundOnPulseAudioTest, TheRecordedAlarmDecodesToTheCall) {
         return decoded == "VP8/G3ABC";
       },
       10s);
+  announcer.Stop();
+  EXPECT_TRUE(reports.empty()) << reports.front();
   recorder.End();
   server.End();
   double dot_ms = 0;
