@@ -6,6 +6,7 @@
 #include <QMediaDevices>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace brilox {
 namespace {
@@ -17,6 +18,9 @@ using namespace std::chrono_literals;
 constexpr int kBufferMs = 250;
 // While the buffer is full the writer waits this long before it looks again.
 constexpr auto kRoomWait = 5ms;
+// Silence written first into a freshly opened stream: the start of a stream
+// may be lost while the server sets it up, and it must not be the first dot.
+constexpr int kLeadInMs = 150;
 // A device that takes nothing for this long has stopped.
 constexpr auto kStallLimit = 2s;
 
@@ -58,7 +62,15 @@ void QtAudioOutput::Close() {
 }
 
 Status QtAudioOutput::Play(std::span<const std::int16_t> samples, const std::atomic<bool>& stop) {
-  if (Status s = Open(); !s.ok()) return s;
+  if (!m_sink) {
+    if (Status s = Open(); !s.ok()) return s;
+    const std::vector<std::int16_t> lead_in(kSampleRate * kLeadInMs / 1000, 0);
+    if (Status s = Write(lead_in, stop); !s.ok()) return s;
+  }
+  return Write(samples, stop);
+}
+
+Status QtAudioOutput::Write(std::span<const std::int16_t> samples, const std::atomic<bool>& stop) {
   const char* data = reinterpret_cast<const char*>(samples.data());
   qint64 left = static_cast<qint64>(samples.size_bytes());
   auto last_progress = std::chrono::steady_clock::now();

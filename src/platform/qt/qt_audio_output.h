@@ -1,8 +1,9 @@
 // The audio output on Qt Multimedia's QAudioSink, in push mode: samples are
 // written to the sink's device from the announcer's thread, at most as many
 // as the sink has room for, so the writer is paced by playback.  The sink
-// is opened on the first sound and closed once an announcement has sounded,
-// so an idle announcer holds no stream open.
+// is opened on the first sound (with a short silence ahead, which a starting
+// stream may lose) and closed once an announcement has sounded, so an idle
+// announcer holds no stream open.
 //
 // All calls on one thread (the announcer's): the sink lives and dies there.
 // No device, a device that cannot be opened or one that stops taking data
@@ -32,6 +33,8 @@ class QtAudioOutput final : public AudioOutput {
  private:
   Status Open();
   void Close();
+  // Hands the samples over as the sink finds room for them.
+  Status Write(std::span<const std::int16_t> samples, const std::atomic<bool>& stop);
 
   std::unique_ptr<QAudioSink> m_sink;
   QIODevice* m_device = nullptr;  // owned by m_sink
