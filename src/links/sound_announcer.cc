@@ -54,9 +54,6 @@ void TThreadSound::Run(std::stop_token stop) {
   while (std::optional<AlarmRecord> entry = m_services.queue.WaitAndTake(stop)) {
     Announce(*entry);
   }
-  // An announcement cut short leaves the device open; it is closed on the
-  // thread that opened it.
-  (void)m_services.output.Finish(m_stop);
 }
 
 void TThreadSound::TakeValues(const AlarmRecord& entry) {

@@ -102,15 +102,16 @@ Status QtAudioOutput::Write(std::span<const std::int16_t> samples, const std::at
 
 Status QtAudioOutput::Finish(const std::atomic<bool>& stop) {
   if (!m_sink) return Status::Ok();
-  // Until the sink's buffer has been played out; closing earlier would cut
-  // the end of the announcement.
+  // Until the sink's buffer has been played out.  The stream then stays
+  // open and idle: closing it while the server still reports on it lets
+  // the server's thread signal a sink that is gone.
   const auto deadline = std::chrono::steady_clock::now() + kStallLimit;
   while (!stop && m_sink->bytesFree() < m_sink->bufferSize() && std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(kRoomWait);
   }
-  const bool stalled = Stalled(*m_sink);
+  if (!Stalled(*m_sink)) return Status::Ok();
   Close();
-  return stalled ? Status::Io("the audio device stopped") : Status::Ok();
+  return Status::Io("the audio device stopped");
 }
 
 }  // namespace brilox

@@ -2,8 +2,8 @@
 // written to the sink's device from the announcer's thread, at most as many
 // as the sink has room for, so the writer is paced by playback.  The sink
 // is opened on the first sound (with a short silence ahead, which a starting
-// stream may lose) and closed once an announcement has sounded, so an idle
-// announcer holds no stream open.
+// stream may lose) and kept open, idle between announcements, until the
+// object goes or the device fails.
 //
 // All calls on one thread (the announcer's): the sink lives and dies there.
 // No device, a device that cannot be opened or one that stops taking data
