@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,8 +24,6 @@
 #include "platform/memory_file_system.h"
 #include "platform/qt/qt_audio_output.h"
 #include "support/test_paths.h"
-
-extern char** environ;
 
 namespace brilox {
 namespace {
@@ -47,21 +45,24 @@ bool OnPath(const std::string& tool) {
 }
 
 // A child process with its output going to `output_path`; ended (SIGTERM,
-// then waited for) when the object goes.
+// then waited for) when the object goes, and by the kernel when the test dies.
 class Child {
  public:
   Child(std::vector<std::string> args, const std::string& output_path) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output_path.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, (output_path + ".err").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    if (posix_spawnp(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
+    const std::string error_path = output_path + ".err";
+    m_pid = fork();
+    if (m_pid == 0) {
+      // The child goes with the test, even when the test crashes.
+      prctl(PR_SET_PDEATHSIG, SIGTERM);
+      const int out = open(output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      const int err = open(error_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      if (out < 0 || err < 0 || dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) _exit(127);
+      execvp(argv[0], argv.data());
+      _exit(127);
+    }
   }
   ~Child() { End(); }
   void End() {
