@@ -20,14 +20,16 @@ namespace {
 // open link closed.
 class LinkShutdownSteps final : public ShutdownSteps {
  public:
-  LinkShutdownSteps(ReconnectSupervisor& supervisor, TelnetLinks& links)
-      : m_supervisor(supervisor), m_links(links) {}
+  LinkShutdownSteps(ReconnectSupervisor& supervisor, TelnetLinks& links, TThreadSound& announcer)
+      : m_supervisor(supervisor), m_links(links), m_announcer(announcer) {}
   void StopTimers() override { m_supervisor.Stop(); }
   void CloseLinks() override { m_links.CloseAll(); }
+  void AskWorkersToStop() override { m_announcer.Stop(); }
 
  private:
   ReconnectSupervisor& m_supervisor;
   TelnetLinks& m_links;
+  TThreadSound& m_announcer;
 };
 
 QRect ScreenArea() {
@@ -55,6 +57,8 @@ ProgramWiring::ProgramWiring(const ProgramServices& services, ProgramPlaces plac
     if (m_links) m_links->QuickConnect();
   };
   seams.import_log = [this](LogImportKind kind) { ImportLog(kind); };
+  seams.sound_switched = [this](bool /*on*/) { m_announcer->ApplySettings(m_settings); };
+  seams.test_sound = [this] { m_announcements.Add(TestAlarm(m_settings)); };
   MainWindowEnvironment environment;
   environment.data_folder = m_places.data_folder;
   environment.close_query = [this] { return QueryClose(); };
@@ -83,9 +87,22 @@ ProgramWiring::ProgramWiring(const ProgramServices& services, ProgramPlaces plac
   m_supervisor = std::make_unique<ReconnectSupervisor>(*m_links, m_timers);
   // Every processed line shows that its terminal's link is alive.
   m_processing.SetInactivityReset([this](int terminal) { m_links->ResetInactivity(terminal); });
+
+  // The announcer's problems reach the status bar through the window's
+  // event loop; the window outlives the announcer.
+  auto report = [this](const std::string& message) {
+    QMetaObject::invokeMethod(
+        m_window.get(), [this, text = QString::fromStdString(message)] { m_window->ShowStatusMessage(text); },
+        Qt::QueuedConnection);
+  };
+  m_announcer = std::make_unique<TThreadSound>(SoundAnnouncerServices{
+      m_announcements, m_audio, PosixFileSystem(), services.clock, m_places.program_folder, report});
+  m_announcer->ApplySettings(m_settings);
+  m_announcer->Start();
 }
 
 ProgramWiring::~ProgramWiring() {
+  m_announcer.reset();
   m_processing.SetEvents(nullptr);
   m_processing.SetInactivityReset({});
   m_processing.SetCaptureQuery({});
@@ -127,6 +144,7 @@ void ProgramWiring::RunStartup() {
   m_windows.ApplySettings(m_settings);
   m_intake->ApplySettings(m_settings);
   m_window->SetLotwUserCount(KnownCallsignsText(m_texts.Get(kTextKnownCallsignsFormat), m_lotwUsers.count()));
+  m_announcer->ApplySettings(m_settings);
   // A log file that cannot be made costs its records only; processing counts them.
   (void)m_log.CreateMissingLogFiles();
   m_iotaLoaded = report.data.iota_loaded;
@@ -164,7 +182,7 @@ void ProgramWiring::Fatal(const std::string& message) {
 }
 
 bool ProgramWiring::QueryClose() {
-  LinkShutdownSteps steps(*m_supervisor, *m_links);
+  LinkShutdownSteps steps(*m_supervisor, *m_links, *m_announcer);
   ClosingWindow closing = ClosingGeometry(*m_window);
   closing.telnet_top_row = m_settings.TelnetTopRow;
   closing.telnet_row = m_settings.TelnetRow;

@@ -24,6 +24,7 @@
 #include "awards/log_import.h"
 #include "awards/lotw_users.h"
 #include "links/reconnect_supervisor.h"
+#include "links/sound_announcer.h"
 #include "links/telnet_links.h"
 #include "platform/clock.h"
 #include "platform/date_time_format.h"
@@ -32,6 +33,7 @@
 #include "platform/file_system.h"
 #include "platform/locale.h"
 #include "platform/message_box.h"
+#include "platform/qt/qt_audio_output.h"
 #include "platform/qt/qt_tcp_connection.h"
 #include "platform/qt/qt_timer.h"
 #include "shell/link_language_texts.h"
@@ -144,6 +146,9 @@ class ProgramWiring {
   std::unique_ptr<TelnetLinks> m_links;
   std::unique_ptr<LinksTerminalSender> m_linkSender;
   std::unique_ptr<ReconnectSupervisor> m_supervisor;
+  // The announcer plays the queued alarms on its own thread.
+  QtAudioOutput m_audio;
+  std::unique_ptr<TThreadSound> m_announcer;
   bool m_started = false;
   bool m_iotaLoaded = false;  // an IOTA.DAT of an older layout must not be saved
   std::string m_importFolder;  // where the next import's file dialog starts

@@ -272,6 +272,11 @@ void MainWindowController::SoundButtonClick() {
   Settings& settings = m_services.settings;
   settings.Sound = settings.Sound != 0 ? 0 : 1;
   m_view.SetSoundButton(settings.Sound != 0);
+  if (m_services.seams.sound_switched) m_services.seams.sound_switched(settings.Sound != 0);
+}
+
+void MainWindowController::TestSoundClick() {
+  if (m_services.seams.test_sound) m_services.seams.test_sound();
 }
 
 void MainWindowController::WriteCapture(int terminal, std::string_view line) {

@@ -49,6 +49,10 @@ struct MainWindowSeams {
   std::function<void(const std::string& prefix)> open_country_window;
   // The Tools menu's imports: choose a log or a LoTW report and import it.
   std::function<void(LogImportKind kind)> import_log;
+  // The Sound button switched the in-memory `Sound` flag; the Tools menu's
+  // "Test" plays a sample alarm.
+  std::function<void(bool on)> sound_switched;
+  std::function<void()> test_sound;
 };
 
 struct MainWindowServices {
@@ -106,6 +110,7 @@ class MainWindowController final : public TerminalHooks {
   void QuitClick();
   void QuickConnectClick();
   void SoundButtonClick();
+  void TestSoundClick();
 
   // Keys.  FormKeyDown sees every key first and returns true when it
   // consumed it; FormKeyPress previews the characters; CommandLineKeyPress

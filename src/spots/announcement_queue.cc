@@ -28,14 +28,25 @@ AlarmRecord AlarmRecordForTalk() {
 }
 
 void AnnouncementQueue::Add(AlarmRecord record) {
-  std::lock_guard lock(m_mutex);
-  if (m_entries.size() >= kAnnouncementQueueCapacity) m_entries.clear();
-  m_entries.push_back(std::move(record));
+  {
+    std::lock_guard lock(m_mutex);
+    if (m_entries.size() >= kAnnouncementQueueCapacity) m_entries.clear();
+    m_entries.push_back(std::move(record));
+  }
+  m_added.notify_one();
 }
 
 std::optional<AlarmRecord> AnnouncementQueue::Take() {
   std::lock_guard lock(m_mutex);
   if (m_entries.empty()) return std::nullopt;
+  AlarmRecord first = std::move(m_entries.front());
+  m_entries.pop_front();
+  return first;
+}
+
+std::optional<AlarmRecord> AnnouncementQueue::WaitAndTake(std::stop_token stop) {
+  std::unique_lock lock(m_mutex);
+  if (!m_added.wait(lock, stop, [this] { return !m_entries.empty(); })) return std::nullopt;
   AlarmRecord first = std::move(m_entries.front());
   m_entries.pop_front();
   return first;

@@ -4,14 +4,17 @@
 // wait: when the announcer falls that far behind, the old alarms are stale,
 // so a full queue is emptied and the newest alarm is the one that sounds.
 //
-// Every member locks; any thread may call any of them.
+// Every member locks; any thread may call any of them.  Adding wakes a
+// thread waiting in WaitAndTake, so the announcer sleeps without polling.
 #pragma once
 
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +34,9 @@ struct AlarmRecord {
   std::string label;           // `AlarmLabel`, levels 1 to 4 and 102 to 104
   std::string entity_prefix;   // the DX window's entity, levels 1 to 4 and 102 to 104
   std::string frequency;       // `FreqText`, levels 1 to 4 and 102 to 104
+  // The operator's test of the set-up: heard even with `Sound` off or in
+  // the night silence.
+  bool test = false;
   friend bool operator==(const AlarmRecord&, const AlarmRecord&) = default;
 };
 
@@ -46,12 +52,16 @@ class AnnouncementQueue {
   void Add(AlarmRecord record);
   // The oldest entry, removed; nothing when the queue is empty.
   std::optional<AlarmRecord> Take();
+  // The oldest entry, removed, waiting for one to be added; nothing once
+  // `stop` is requested.
+  std::optional<AlarmRecord> WaitAndTake(std::stop_token stop);
   std::size_t size() const;
   // The waiting entries, oldest first (for tests and the console).
   std::vector<AlarmRecord> Snapshot() const;
 
  private:
   mutable std::mutex m_mutex;
+  std::condition_variable_any m_added;
   std::deque<AlarmRecord> m_entries;
 };
 

@@ -65,7 +65,12 @@ std::string RealSpotLines() {
 
 class ProgramWiringTest : public ::testing::Test {
  protected:
-  ProgramWiringTest() { testing::TestGuiApplication(); }
+  ProgramWiringTest() {
+    testing::TestGuiApplication();
+    // The alarms of these runs go to an audio server that is not there,
+    // never to the machine's own (nor one that a client would start).
+    setenv("PULSE_SERVER", ("unix:" + scratch.File("no-such-server")).c_str(), 1);
+  }
 
   ProgramPlaces Places() const {
     std::filesystem::create_directories(scratch.File("data"));
@@ -278,6 +283,27 @@ TEST_F(ProgramWiringTest, StoredValuesOutOfRangeStillStartInBoundedMemory) {
   EXPECT_LT(PeakResidentKilobytes() - rss_before, 512 * 1024) << "kB more at the peak";
   wiring.settings().WarningOnExit = false;
   EXPECT_TRUE(wiring.window().close());
+}
+
+// No audio server to reach: the Tools menu's Test plays into nothing, the
+// program keeps running and says so once in the status bar.
+TEST_F(ProgramWiringTest, WithoutAnAudioDeviceTheTestSaysSoInTheStatusBar) {
+  ProgramWiring wiring({PosixFileSystem(), clock, messages, dialogs, format, [this](int code) { exits.push_back(code); }},
+                       Places());
+  wiring.Start();
+  ASSERT_TRUE(WaitUntil([&] { return wiring.started() || !exits.empty(); }));
+  ASSERT_TRUE(wiring.started());
+  QAction* test = nullptr;
+  for (QAction* action : wiring.window().findChildren<QAction*>()) {
+    if (action->text() == QStringLiteral("Test")) test = action;
+  }
+  ASSERT_NE(test, nullptr);
+  ASSERT_TRUE(test->isEnabled());
+  test->trigger();
+  ASSERT_TRUE(WaitUntil([&] {
+    return wiring.window().statusBarWidget()->currentMessage().startsWith(QStringLiteral("No sound"));
+  })) << wiring.window().statusBarWidget()->currentMessage().toStdString();
+  EXPECT_TRUE(exits.empty());
 }
 
 TEST_F(ProgramWiringTest, AFatalStartShowsItsTextEndsWithCodeOneAndSavesNothing) {

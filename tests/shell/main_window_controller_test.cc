@@ -258,6 +258,9 @@ TEST_F(MainWindowControllerTest, SoundButtonTogglesTheInMemoryFlag) {
   controller.SoundButtonClick();
   EXPECT_EQ(settings.Sound, 1);
   EXPECT_TRUE(view.sound_button);
+  // The announcer hears of each switch; the Tools menu's Test asks for a sample.
+  controller.TestSoundClick();
+  EXPECT_EQ(calls, (std::vector<std::string>{"sound off", "sound on", "test sound"}));
 }
 
 TEST(MainWindowLayout, SecondaryWindowsSitOverTheMainWindowInsideTheScreen) {

@@ -47,6 +47,8 @@ class MainWindowFixture : public ::testing::Test {
     };
     seams.open_shortcuts_window = [this] { calls.push_back("shortcuts window"); };
     seams.refresh_telnet_directory = [this] { calls.push_back("refresh directory"); };
+    seams.sound_switched = [this](bool on) { calls.push_back(on ? "sound on" : "sound off"); };
+    seams.test_sound = [this] { calls.push_back("test sound"); };
     return seams;
   }
 

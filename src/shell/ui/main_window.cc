@@ -238,7 +238,12 @@ void MainWindow::SetStatusPanel(int panel, const std::string& text) {
 
 void MainWindow::SetConnectionLabel(const std::string& text) { m_connectionLabel->setText(FromLatin1(text)); }
 
-void MainWindow::SetSoundButton(bool on) { m_soundButton->setChecked(on); }
+void MainWindow::SetSoundButton(bool on) {
+  m_soundButton->setChecked(on);
+  if (m_soundItem != nullptr) m_soundItem->setChecked(on);
+}
+
+void MainWindow::ShowStatusMessage(const QString& text) { m_statusBar->showMessage(text, kStatusMessageMs); }
 
 void MainWindow::SetTerminalButton(int n, LinkState state, const std::string& hint) {
   if (n < 1 || n > kTerminalCount) return;

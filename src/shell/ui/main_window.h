@@ -69,6 +69,9 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   void ApplyLanguageTexts();
   void SetLotwButtonVisible(bool visible);
   void SetQuickConnectHint(const std::string& hint);
+  // A passing message over the status panels (the announcer's problems).
+  void ShowStatusMessage(const QString& text);
+  static constexpr int kStatusMessageMs = 15000;
   // The colour and font settings again (start-up, options dialog): rows,
   // command lines, connection label, and the layout that the fonts measure.
   void ApplyColoursAndFonts();
@@ -89,6 +92,9 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   QAction* captureItem() const { return m_captureItem; }
   QAction* sendTextItem() const { return m_sendTextItem; }
   QAction* rxButton() const { return m_rxButton; }
+  QAction* soundButton() const { return m_soundButton; }
+  QAction* soundItem() const { return m_soundItem; }
+  QStatusBar* statusBarWidget() const { return m_statusBar; }
   QAction* txButton() const { return m_txButton; }
   QWidget* desk() const { return m_desk; }
 
@@ -157,6 +163,7 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   QAction* m_txButton = nullptr;
   QAction* m_rxButton = nullptr;
   QAction* m_soundButton = nullptr;
+  QAction* m_soundItem = nullptr;  // in the Tools menu, beside "Test"
   QAction* m_lotwButton = nullptr;
   QAction* m_quickConnectButton = nullptr;
   QAction* m_clearButton = nullptr;

@@ -230,6 +230,12 @@ void MainWindow::BuildMenus() {
   tools->addSeparator();
   Disabled(tools->addAction(text(kTextBackupDatabases)));
   Disabled(tools->addAction(text(kTextExportSettings)));
+  tools->addSeparator();
+  m_soundItem = tools->addAction(QStringLiteral("Sound"), this, [this] { controller().SoundButtonClick(); });
+  m_soundItem->setCheckable(true);
+  m_soundItem->setChecked(m_deps.settings.Sound != 0);
+  tools->addAction(QStringLiteral("Test"), this, [this] { controller().TestSoundClick(); })
+      ->setEnabled(static_cast<bool>(m_deps.seams.test_sound));
 
   Disabled(bar->addAction(text(kTextOptionsMenu)));
   bar->addAction(text(kTextAboutMenu), this, [this] { ShowAbout(); });

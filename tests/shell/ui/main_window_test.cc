@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QLabel>
+#include <QStatusBar>
 
 #include "shell/ui/main_window_fixture.h"
 #include "shell/ui/row_style.h"
@@ -305,6 +306,34 @@ TEST_F(MainWindowTest, ConnectionLabelFollowsTheTerminalOnView) {
   EXPECT_EQ(window->connectionLabel()->text(), QStringLiteral("  GB7DXC"));
   window->viewButton(WindowId::kDx)->trigger();
   EXPECT_EQ(window->connectionLabel()->text(), QString());
+}
+
+TEST_F(MainWindowTest, SoundButtonAndMenuItemSwitchTogetherAndTestPlaysASample) {
+  settings.Sound = 1;
+  std::vector<std::string> calls;
+  MainWindowSeams seams;
+  seams.sound_switched = [&](bool on) { calls.push_back(on ? "on" : "off"); };
+  seams.test_sound = [&] { calls.push_back("test"); };
+  Open(seams);
+  ASSERT_NE(window->soundItem(), nullptr);
+  EXPECT_TRUE(window->soundButton()->isChecked());
+  EXPECT_TRUE(window->soundItem()->isChecked());
+  window->soundItem()->trigger();
+  EXPECT_EQ(settings.Sound, 0);
+  EXPECT_FALSE(window->soundButton()->isChecked());
+  EXPECT_FALSE(window->soundItem()->isChecked());
+  window->soundButton()->trigger();
+  EXPECT_EQ(settings.Sound, 1);
+  EXPECT_TRUE(window->soundItem()->isChecked());
+  QAction* test = nullptr;
+  for (QAction* action : window->findChildren<QAction*>()) {
+    if (action->text() == QStringLiteral("Test")) test = action;
+  }
+  ASSERT_NE(test, nullptr);
+  test->trigger();
+  EXPECT_EQ(calls, (std::vector<std::string>{"off", "on", "test"}));
+  window->ShowStatusMessage(QStringLiteral("No sound: no audio output device"));
+  EXPECT_EQ(window->statusBarWidget()->currentMessage(), QStringLiteral("No sound: no audio output device"));
 }
 
 TEST_F(MainWindowTest, CaptureFromTheMenuWritesReceivedLines) {
