@@ -9,6 +9,9 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  # real radio components the link tests start: the AGW packet engine and
+  # Hamlib's rig daemon
+  direwolf libhamlib-utils
 )
 
 missing=()
