@@ -67,10 +67,15 @@ class NodeDirectory {
 class PacketLinks {
  public:
   virtual ~PacketLinks() = default;
+  virtual bool TncPortOpen() const = 0;
   virtual bool AgwStationConnected() const = 0;
   // Sent only when the TNC port has room for all of it.
   virtual void SendToTnc(const std::string& text) = 0;
   virtual void TraiteCommandeAGW(const std::string& line) = 0;
+  // A typed line as a data frame to the AGW station.
+  virtual void SendAgwData(const std::string& line) = 0;
+  // What the connection label shows while an AGW station is connected.
+  virtual std::string AgwConnectionText() const = 0;
 };
 
 }  // namespace brilox

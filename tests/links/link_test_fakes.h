@@ -138,9 +138,13 @@ class RecordingPacketLinks final : public PacketLinks {
   bool station_connected = false;
   std::vector<std::string> tnc;
   std::vector<std::string> agw;
+  bool TncPortOpen() const override { return true; }
   bool AgwStationConnected() const override { return station_connected; }
   void SendToTnc(const std::string& text) override { tnc.push_back(text); }
   void TraiteCommandeAGW(const std::string& line) override { agw.push_back(line); }
+  void SendAgwData(const std::string& line) override { agw_data.push_back(line); }
+  std::string AgwConnectionText() const override { return {}; }
+  std::vector<std::string> agw_data;
 };
 
 }  // namespace brilox::testing
