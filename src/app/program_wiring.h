@@ -19,6 +19,8 @@
 #include "app/pipeline_character_sink.h"
 #include "awards/dxcc_table.h"
 #include "awards/iota_table.h"
+#include "links/cat_control.h"
+#include "links/radio_links.h"
 #include "links/reconnect_supervisor.h"
 #include "links/telnet_links.h"
 #include "platform/clock.h"
@@ -28,6 +30,7 @@
 #include "platform/file_system.h"
 #include "platform/locale.h"
 #include "platform/message_box.h"
+#include "platform/qt/qt_serial_port.h"
 #include "platform/qt/qt_tcp_connection.h"
 #include "platform/qt/qt_timer.h"
 #include "shell/link_language_texts.h"
@@ -121,6 +124,10 @@ class ProgramWiring {
   std::unique_ptr<TelnetLinks> m_links;
   std::unique_ptr<LinksTerminalSender> m_linkSender;
   std::unique_ptr<ReconnectSupervisor> m_supervisor;
+  QtSerialPortFactory m_serialPorts;
+  QtSerialPortLister m_serialLister;
+  std::unique_ptr<RadioLinks> m_radio;
+  std::unique_ptr<CatControl> m_cat;
   bool m_started = false;
 };
 

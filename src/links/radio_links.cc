@@ -13,7 +13,6 @@ void RadioLinks::StartTerminal1() {
 }
 
 void RadioLinks::StopTerminal1() {
-  if (m_tnc.IsOpen()) m_tnc.SendTncText(m_settings.TNCEXI);
   m_tnc.Close();
   m_agw.Stop();
 }

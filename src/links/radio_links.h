@@ -18,7 +18,7 @@ class RadioLinks final : public PacketLinks {
   // At start and when the options change the interface: the chosen link is
   // (re)opened, the other one closed.
   void StartTerminal1();
-  // At shutdown.
+  // At shutdown, after the shutdown sent the TNC's exit text.
   void StopTerminal1();
 
   bool TncPortOpen() const override { return m_tnc.IsOpen(); }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "links/clock_tick.h"
 #include "links/command_lines.h"
@@ -46,6 +47,11 @@ struct MainWindowSeams {
   std::function<void(const std::string& prefix, int band_mhz)> open_dxcc_window;
   std::function<void(int iota_index)> open_iota_window;
   std::function<void(const std::string& prefix)> open_country_window;
+  // A right-click on a row of any window (StringGridMouseDown): `x` from the
+  // start of the row's text, `text_width` the width of a text in its font.
+  std::function<void(const std::string& row, int x, const std::function<int(std::string_view)>& text_width,
+                     bool alt_held, bool ctrl_held)>
+      row_right_click;
 };
 
 struct MainWindowServices {
