@@ -3,10 +3,7 @@
 // waits on real timers), and a Hamlib transceiver behind a real
 // `rigctld -m 1` (the dummy radio) tuned by a right-click and read back; a
 // dead daemon and one that answers garbage end in a status text.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <pty.h>
-#include <unistd.h>
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -25,6 +22,7 @@
 #include "platform/qt/qt_serial_port.h"
 #include "platform/qt/qt_tcp_connection.h"
 #include "platform/qt/qt_timer.h"
+#include "support/pseudo_terminal.h"
 #include "support/qt/local_cluster_node.h"
 
 namespace brilox {
@@ -35,30 +33,12 @@ using testing::SpotRow;
 // The far end of a pseudo-terminal: every byte the program wrote.
 class PtyCapture {
  public:
-  PtyCapture() {
-    char name[128] = {};
-    if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) return;
-    m_device = name;
-    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
-  }
-  ~PtyCapture() {
-    if (m_master >= 0) ::close(m_master);
-    if (m_slave >= 0) ::close(m_slave);
-  }
-  const std::string& device() const { return m_device; }
-  const std::string& Read() {
-    char buffer[256];
-    ssize_t n = 0;
-    while ((n = ::read(m_master, buffer, sizeof buffer)) > 0)
-      m_bytes.append(buffer, static_cast<std::size_t>(n));
-    return m_bytes;
-  }
+  const std::string& device() const { return m_pty.device(); }
+  const std::string& Read() { return m_bytes += m_pty.ReadAvailable(); }
   void Clear() { m_bytes.clear(); }
 
  private:
-  int m_master = -1;
-  int m_slave = -1;
-  std::string m_device;
+  testing::PseudoTerminal m_pty;
   std::string m_bytes;
 };
 

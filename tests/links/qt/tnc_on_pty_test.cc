@@ -3,10 +3,7 @@
 // behaves like TNC-2 firmware (a "cmd:" prompt, echo of what it is sent,
 // CR-only line ends, status lines set off by empty lines) with a cluster
 // node behind it once connected.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <pty.h>
-#include <unistd.h>
 
 #include <QSocketNotifier>
 #include <algorithm>
@@ -20,6 +17,7 @@
 #include "platform/qt/qt_serial_port.h"
 #include "platform/qt/qt_tcp_connection.h"
 #include "platform/qt/qt_timer.h"
+#include "support/pseudo_terminal.h"
 #include "support/qt/local_cluster_node.h"
 
 namespace brilox {
@@ -30,36 +28,28 @@ const std::string ESC(1, 27);
 class PtyTnc {
  public:
   PtyTnc() {
-    char name[128] = {};
-    if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) return;
-    m_device = name;
-    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
-    m_notifier = std::make_unique<QSocketNotifier>(m_master, QSocketNotifier::Read);
+    if (!m_pty.ok()) return;
+    m_notifier = std::make_unique<QSocketNotifier>(m_pty.master(), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { Read(); });
   }
   ~PtyTnc() { CloseAll(); }
 
-  const std::string& device() const { return m_device; }
-  bool ok() const { return m_master >= 0; }
+  const std::string& device() const { return m_pty.device(); }
+  bool ok() const { return m_pty.ok(); }
   // Everything the program sent, in order.
   const std::string& received() const { return m_received; }
   bool connected() const { return m_connected; }
 
-  void Send(const std::string& bytes) { (void)::write(m_master, bytes.data(), bytes.size()); }
+  void Send(const std::string& bytes) { m_pty.Write(bytes); }
   // The device goes away: both ends closed, as when the adapter is pulled.
   void CloseAll() {
     m_notifier.reset();
-    if (m_master >= 0) ::close(m_master);
-    if (m_slave >= 0) ::close(m_slave);
-    m_master = m_slave = -1;
+    m_pty.Close();
   }
 
  private:
   void Read() {
-    char buffer[512];
-    const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-    if (n <= 0) return;
-    for (ssize_t i = 0; i < n; ++i) Take(buffer[i]);
+    for (char ch : m_pty.ReadAvailable()) Take(ch);
   }
   void Take(char ch) {
     m_received.push_back(ch);
@@ -99,9 +89,7 @@ class PtyTnc {
     }
   }
 
-  int m_master = -1;
-  int m_slave = -1;
-  std::string m_device;
+  testing::PseudoTerminal m_pty;
   std::unique_ptr<QSocketNotifier> m_notifier;
   std::string m_received;
   std::string m_line;
