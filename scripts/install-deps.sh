@@ -10,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   pulseaudio pulseaudio-utils espeak-ng
+  # real radio components the link tests start: the AGW packet engine and
+  # Hamlib's rig daemon
+  direwolf libhamlib-utils
 )
 
 missing=()

@@ -7,6 +7,7 @@
 
 #include "core/language_text_ids.h"
 #include "shell/lotw_call_field.h"
+#include "links/spot_row_click.h"
 #include "shell/startup_loaders.h"
 #include "shell/startup_sequence.h"
 #include "shell/startup_shutdown.h"
@@ -16,19 +17,28 @@
 namespace brilox {
 namespace {
 
-// The links' share of the shutdown: no more reconnect ticks, then every
-// open link closed.
+// The links' share of the shutdown: the TNC's exit text, no more reconnect
+// ticks, then every open link and the transceivers' ports closed.
 class LinkShutdownSteps final : public ShutdownSteps {
  public:
-  LinkShutdownSteps(ReconnectSupervisor& supervisor, TelnetLinks& links, TThreadSound& announcer)
-      : m_supervisor(supervisor), m_links(links), m_announcer(announcer) {}
+  LinkShutdownSteps(ReconnectSupervisor& supervisor, TelnetLinks& links, RadioLinks& radio, CatControl& cat,
+                    TThreadSound& announcer)
+      : m_supervisor(supervisor), m_links(links), m_radio(radio), m_cat(cat), m_announcer(announcer) {}
+  bool TncPortOpen() override { return m_radio.TncPortOpen(); }
+  void SendTncExitText(const std::string& text) override { m_radio.tnc().SendTncText(text); }
   void StopTimers() override { m_supervisor.Stop(); }
-  void CloseLinks() override { m_links.CloseAll(); }
+  void CloseLinks() override {
+    m_links.CloseAll();
+    m_radio.StopTerminal1();
+    m_cat.CloseAll();
+  }
   void AskWorkersToStop() override { m_announcer.Stop(); }
 
  private:
   ReconnectSupervisor& m_supervisor;
   TelnetLinks& m_links;
+  RadioLinks& m_radio;
+  CatControl& m_cat;
   TThreadSound& m_announcer;
 };
 
@@ -59,6 +69,12 @@ ProgramWiring::ProgramWiring(const ProgramServices& services, ProgramPlaces plac
   seams.import_log = [this](LogImportKind kind) { ImportLog(kind); };
   seams.sound_switched = [this](bool /*on*/) { m_announcer->ApplySettings(m_settings); };
   seams.test_sound = [this] { m_announcements.Add(TestAlarm(m_settings)); };
+  seams.row_right_click = [this](const std::string& row, int x,
+                                 const std::function<int(std::string_view)>& width, bool alt_held,
+                                 bool ctrl_held) {
+    // The country information window comes later: the calls go nowhere yet.
+    (void)StringGridMouseDown(row, x, width, alt_held, ctrl_held, m_cat.get(), {});
+  };
   MainWindowEnvironment environment;
   environment.data_folder = m_places.data_folder;
   environment.close_query = [this] { return QueryClose(); };
@@ -82,7 +98,15 @@ ProgramWiring::ProgramWiring(const ProgramServices& services, ProgramPlaces plac
   m_presenter = std::make_unique<WindowLinkPresenter>(controller, m_windows);
   m_links = std::make_unique<TelnetLinks>(
       LinkServices{m_settings, m_connections, m_timers, *m_sink, *m_presenter, m_linkTexts});
-  m_linkSender = std::make_unique<LinksTerminalSender>(*m_links, nullptr);
+  m_radio = std::make_unique<RadioLinks>(
+      TncServices{m_settings, m_serialPorts, *m_links, *m_presenter, m_linkTexts, &services.messages,
+                  &m_serialLister},
+      AgwServices{m_settings, m_connections, *m_links, *m_presenter, m_linkTexts, &services.messages});
+  m_links->SetPacketLinks(m_radio.get());
+  m_cat = std::make_unique<CatControl>(
+      CatServices{m_settings, m_serialPorts, m_connections, m_timers, m_linkTexts, &services.messages,
+                  &m_serialLister, [this](const std::string& text) { m_window->SetStatusPanel(4, text); }});
+  m_linkSender = std::make_unique<LinksTerminalSender>(*m_links, m_radio.get());
   m_sender.SetTarget(m_linkSender.get());
   m_supervisor = std::make_unique<ReconnectSupervisor>(*m_links, m_timers);
   // Every processed line shows that its terminal's link is alive.
@@ -108,6 +132,9 @@ ProgramWiring::~ProgramWiring() {
   m_processing.SetCaptureQuery({});
   m_sender.SetTarget(nullptr);
   m_supervisor.reset();
+  m_cat.reset();
+  if (m_links) m_links->SetPacketLinks(nullptr);
+  m_radio.reset();
   m_links.reset();
 }
 
@@ -150,9 +177,12 @@ void ProgramWiring::RunStartup() {
   m_iotaLoaded = report.data.iota_loaded;
   m_started = true;
   m_supervisor->ApplyAutoReconnect();
+  // Terminal 1's serial TNC (with its initialisation text) or AGW engine.
+  m_radio->StartTerminal1();
   // The sequence's own quick-connect step is left empty: ConnectAtStart makes
   // the same connection when AutoConnect is on.
   m_links->ConnectAtStart();
+  m_cat->ConfigurePorts();
   if (m_splashDone) RunChecksAfterSplash();
 }
 
@@ -182,7 +212,7 @@ void ProgramWiring::Fatal(const std::string& message) {
 }
 
 bool ProgramWiring::QueryClose() {
-  LinkShutdownSteps steps(*m_supervisor, *m_links, *m_announcer);
+  LinkShutdownSteps steps(*m_supervisor, *m_links, *m_radio, *m_cat, *m_announcer);
   ClosingWindow closing = ClosingGeometry(*m_window);
   closing.telnet_top_row = m_settings.TelnetTopRow;
   closing.telnet_row = m_settings.TelnetRow;

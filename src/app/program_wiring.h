@@ -23,6 +23,8 @@
 #include "awards/iota_table.h"
 #include "awards/log_import.h"
 #include "awards/lotw_users.h"
+#include "links/cat_control.h"
+#include "links/radio_links.h"
 #include "links/reconnect_supervisor.h"
 #include "links/sound_announcer.h"
 #include "links/telnet_links.h"
@@ -34,6 +36,7 @@
 #include "platform/locale.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_audio_output.h"
+#include "platform/qt/qt_serial_port.h"
 #include "platform/qt/qt_tcp_connection.h"
 #include "platform/qt/qt_timer.h"
 #include "shell/link_language_texts.h"
@@ -149,6 +152,10 @@ class ProgramWiring {
   // The announcer plays the queued alarms on its own thread.
   QtAudioOutput m_audio;
   std::unique_ptr<TThreadSound> m_announcer;
+  QtSerialPortFactory m_serialPorts;
+  QtSerialPortLister m_serialLister;
+  std::unique_ptr<RadioLinks> m_radio;
+  std::unique_ptr<CatControl> m_cat;
   bool m_started = false;
   bool m_iotaLoaded = false;  // an IOTA.DAT of an older layout must not be saved
   std::string m_importFolder;  // where the next import's file dialog starts

@@ -127,6 +127,12 @@ struct CatSettings {
   int max_band = 10;  // index into the upper-limit list
   int min_mhz = 0;    // the limits those indexes give
   int max_mhz = 30;
+  // Where the port number cannot name the device: its path (CATportDevice),
+  // which then wins over the number.
+  std::string device;
+  // The rigctld that drives a Hamlib transceiver (CATrigctldHost, CATrigctldPort).
+  std::string rigctld_host = "127.0.0.1";
+  int rigctld_port = 4532;
   bool operator==(const CatSettings&) const = default;
 };
 
@@ -206,8 +212,11 @@ struct Settings {
   std::string Password = "SECRETTEXT", Password2 = "SECRETTEXT2";
   int Interface = 2;  // 0 serial TNC, 1 AGW, 2 telnet
   int COMPortNr = 1;
+  std::string COMPortDevice;  // the TNC's device path; wins over COMPortNr when set
   SerialParameters COMPortSettings;
   std::string TNCINI, TNCEXI;
+  std::string AGWHost = "127.0.0.1";  // the AGW engine's TCP/IP API
+  int AGWPort = 8000;
   std::string QuickConnect;
   bool AutoConnect = false;
   bool AutoReconnect = true;

@@ -78,9 +78,14 @@ enum class TncRoomCheck {
 class PacketLinks {
  public:
   virtual ~PacketLinks() = default;
+  virtual bool TncPortOpen() const = 0;
   virtual bool AgwStationConnected() const = 0;
   virtual void SendToTnc(const std::string& text, TncRoomCheck check) = 0;
   virtual void TraiteCommandeAGW(const std::string& line) = 0;
+  // A typed line as a data frame to the AGW station.
+  virtual void SendAgwData(const std::string& line) = 0;
+  // What the connection label shows while an AGW station is connected.
+  virtual std::string AgwConnectionText() const = 0;
 };
 
 }  // namespace brilox

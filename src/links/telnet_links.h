@@ -109,6 +109,8 @@ class TelnetLinks final : private TelnetLinkObserver {
 
   const Settings& settings() const { return m_services.settings; }
   const LinkServices& services() const { return m_services; }
+  // Terminal 1's packet links, which are built over these links.
+  void SetPacketLinks(PacketLinks* packet_links) { m_services.packet_links = packet_links; }
 
  private:
   struct TerminalState {

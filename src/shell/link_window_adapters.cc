@@ -18,8 +18,9 @@ void LinksTerminalSender::SendToTnc(const std::string& text, TncRoomCheck check)
   if (m_packetLinks != nullptr) m_packetLinks->SendToTnc(text, check);
 }
 
-// The AGW data frame belongs to the AGW link, which comes later.
-void LinksTerminalSender::SendAgwData(const std::string&) {}
+void LinksTerminalSender::SendAgwData(const std::string& text) {
+  if (m_packetLinks != nullptr) m_packetLinks->SendAgwData(text);
+}
 
 void LinksTerminalSender::TraiteCommandeAGW(const std::string& line) {
   if (m_packetLinks != nullptr) m_packetLinks->TraiteCommandeAGW(line);

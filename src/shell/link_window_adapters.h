@@ -48,14 +48,16 @@ class LinksTerminalSender final : public TerminalSender {
   LinksTerminalSender(TelnetLinks& links, PacketLinks* packet_links)
       : m_links(links), m_packetLinks(packet_links) {}
 
-  bool TncPortOpen() const override { return m_packetLinks != nullptr; }
+  bool TncPortOpen() const override { return m_packetLinks != nullptr && m_packetLinks->TncPortOpen(); }
   void SendToTnc(const std::string& text, TncRoomCheck check) override;
   bool AgwStationConnected() const override {
     return m_packetLinks != nullptr && m_packetLinks->AgwStationConnected();
   }
   void SendAgwData(const std::string& text) override;
   void TraiteCommandeAGW(const std::string& line) override;
-  std::string AgwConnectionText() const override { return {}; }
+  std::string AgwConnectionText() const override {
+    return m_packetLinks != nullptr ? m_packetLinks->AgwConnectionText() : std::string();
+  }
   void TraiteCommandeWinSock(int n, const std::string& line) override {
     m_links.TraiteCommandeWinSock(n, line);
   }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "awards/log_import.h"
 #include "links/clock_tick.h"
@@ -53,6 +54,11 @@ struct MainWindowSeams {
   // "Test" plays a sample alarm.
   std::function<void(bool on)> sound_switched;
   std::function<void()> test_sound;
+  // A right-click on a row of any window (StringGridMouseDown): `x` from the
+  // start of the row's text, `text_width` the width of a text in its font.
+  std::function<void(const std::string& row, int x, const std::function<int(std::string_view)>& text_width,
+                     bool alt_held, bool ctrl_held)>
+      row_right_click;
 };
 
 struct MainWindowServices {

@@ -148,12 +148,16 @@ class RecordingPacketLinks final : public PacketLinks {
   std::vector<std::string> tnc;
   std::vector<TncRoomCheck> tnc_checks;
   std::vector<std::string> agw;
+  bool TncPortOpen() const override { return true; }
   bool AgwStationConnected() const override { return station_connected; }
   void SendToTnc(const std::string& text, TncRoomCheck check) override {
     tnc.push_back(text);
     tnc_checks.push_back(check);
   }
   void TraiteCommandeAGW(const std::string& line) override { agw.push_back(line); }
+  void SendAgwData(const std::string& line) override { agw_data.push_back(line); }
+  std::string AgwConnectionText() const override { return {}; }
+  std::vector<std::string> agw_data;
 };
 
 }  // namespace brilox::testing

@@ -63,6 +63,9 @@ void LoadSerialAndSound(Settings& s, Store& store, const SettingsEnvironment& en
       DecodeSerialParameters(ReadIntegerOrCreate(store, "COMPortSettings", kDefaultComPortSettings));
   s.Interface = ReadIntegerOrCreate(store, "Interface", 2);
   s.COMPortNr = ReadIntegerOrCreate(store, "COMPortNr", 1);
+  s.COMPortDevice = ReadTextOrCreate(store, "COMPortDevice", "").substr(0, kTextLength);
+  s.AGWHost = ReadTextOrCreate(store, "AGWHost", "127.0.0.1").substr(0, kTextLength);
+  s.AGWPort = ReadIntegerOrCreate(store, "AGWPort", 8000);
   s.TNCINI = ReadText(store, "TNCINI", kTextLength);
   s.TNCEXI = ReadText(store, "TNCEXI", kTextLength);
   s.DXCC = ReadIntegerOrCreate(store, "DXCC", 1);
@@ -218,6 +221,10 @@ void LoadCat(CatSettings& cat, Store& store, const std::string& suffix, const Ca
   cat.max_band = ReadIntegerOrCreate(store, "CATmaxBand" + suffix, defaults.max_band);
   cat.min_mhz = CatLowMHz(cat.min_band);
   cat.max_mhz = CatHighMHz(cat.max_band);
+  cat.device = ReadTextOrCreate(store, "CATportDevice" + suffix, defaults.device).substr(0, kTextLength);
+  cat.rigctld_host =
+      ReadTextOrCreate(store, "CATrigctldHost" + suffix, defaults.rigctld_host).substr(0, kTextLength);
+  cat.rigctld_port = ReadIntegerOrCreate(store, "CATrigctldPort" + suffix, defaults.rigctld_port);
 }
 
 }  // namespace

@@ -53,6 +53,9 @@ void WriteCat(PageWriter& w, const CatSettings& cat, const std::string& suffix) 
   w.Integer("CATciv" + suffix, cat.civ);
   w.Integer("CATminBand" + suffix, cat.min_band);
   w.Integer("CATmaxBand" + suffix, cat.max_band);
+  w.String("CATportDevice" + suffix, cat.device);
+  w.String("CATrigctldHost" + suffix, cat.rigctld_host);
+  w.Integer("CATrigctldPort" + suffix, cat.rigctld_port);
 }
 
 void WriteFont(PageWriter& w, const FontSettings& font, const std::string& suffix) {
@@ -77,7 +80,10 @@ Status SaveOptSerial(Settings& s, SettingsStore& store) {
   PageWriter w(store);
   w.Integer("Interface", s.Interface);
   w.Integer("COMPortNr", s.COMPortNr);
+  w.String("COMPortDevice", s.COMPortDevice);
   w.Integer("COMPortSettings", EncodeSerialParameters(s.COMPortSettings));
+  w.String("AGWHost", s.AGWHost);
+  w.Integer("AGWPort", s.AGWPort);
   return w.Finish();
 }
 

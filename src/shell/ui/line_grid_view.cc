@@ -1,5 +1,6 @@
 #include "shell/ui/line_grid_view.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -50,6 +51,18 @@ LineGridView::LineGridView(LineStoreModel* model, QWidget* parent) : QListView(p
   ApplyModelStyle();
   connect(model, &LineStoreModel::viewMoved, this, &LineGridView::FollowStore);
   connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, &LineGridView::OperatorScrolled);
+}
+
+void LineGridView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    const QPoint at = event->position().toPoint();
+    const QModelIndex index = indexAt(at);
+    // Rows are drawn 2 pixels in and may be scrolled sideways.
+    if (index.isValid()) {
+      emit rowRightClicked(index.row(), at.x() + horizontalOffset() - 2, event->modifiers());
+    }
+  }
+  QListView::mousePressEvent(event);
 }
 
 void LineGridView::ApplyModelStyle() {

@@ -26,7 +26,12 @@ class LineGridView final : public QListView {
   // Typing never jumps to a row: characters belong to the command line.
   void keyboardSearch(const QString&) override {}
 
+ signals:
+  // The right button went down on `row`; `x` counts from the row's text.
+  void rowRightClicked(int row, int x, Qt::KeyboardModifiers modifiers);
+
  protected:
+  void mousePressEvent(QMouseEvent* event) override;
   void updateGeometries() override;
   void resizeEvent(QResizeEvent* event) override;
 

@@ -78,6 +78,20 @@ void MainWindow::BuildDesk() {
     auto* grid = new LineGridView(model, m_desk);
     grid->hide();
     grid->installEventFilter(this);
+    connect(grid, &LineGridView::rowRightClicked, this,
+            [this, window, grid](int row, int x, Qt::KeyboardModifiers modifiers) {
+              const auto& click = controller().seams().row_right_click;
+              const LineStore& store = m_deps.windows.Get(window);
+              if (!click || row < 0 || row >= store.row_count()) return;
+              const QFontMetrics metrics(grid->font());
+              click(
+                  store.row(row), x,
+                  [&metrics](std::string_view text) {
+                    return metrics.horizontalAdvance(
+                        QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+                  },
+                  (modifiers & Qt::AltModifier) != 0, (modifiers & Qt::ControlModifier) != 0);
+            });
     m_models[static_cast<std::size_t>(w)] = model;
     m_grids[static_cast<std::size_t>(w)] = grid;
   }

@@ -127,6 +127,12 @@ std::map<std::string, SettingsValue> FirstStartValues() {
                            "Shortcut8", "Shortcut9", "LOTWUsername", "LOTWPwd"}) {
     text(name, "");
   }
+  // Where numbers cannot name a device, and the network radio services.
+  for (const char* name : {"COMPortDevice", "CATportDevice", "CATportDevice2"}) text(name, "");
+  for (const char* name : {"AGWHost", "CATrigctldHost", "CATrigctldHost2"}) text(name, "127.0.0.1");
+  integer("AGWPort", 8000);
+  integer("CATrigctldPort", 4532);
+  integer("CATrigctldPort2", 4532);
   text("MyCall", "NOCALL");
   text("IOTALast", "191119021203248296100");
   text("Shortcut1", "SH/DX");
