@@ -113,9 +113,12 @@ TEST_F(TerminalLinkWiringTest, SendingOnAClosedLinkShowsTheLinksNotice) {
 TEST(TncRoomCheckWiringTest, TheLoneCrSkipsTheRoomCheckOnItsWayToTheTnc) {
   class Packet final : public PacketLinks {
    public:
+    bool TncPortOpen() const override { return true; }
     bool AgwStationConnected() const override { return false; }
     void SendToTnc(const std::string& text, TncRoomCheck check) override { sent.push_back({text, check}); }
     void TraiteCommandeAGW(const std::string&) override {}
+    void SendAgwData(const std::string&) override {}
+    std::string AgwConnectionText() const override { return {}; }
     std::vector<std::pair<std::string, TncRoomCheck>> sent;
   } packet;
   Settings settings;
