@@ -238,6 +238,8 @@ void MainWindow::SetFocus(const FocusTarget& target) {
 }
 
 void MainWindow::SelectLastRow(WindowId window) {
+  // The last row the store holds, not the last one the grid has painted.
+  grid(window)->TakeArrivedRows();
   LineStoreModel* model = m_models[static_cast<std::size_t>(window)];
   grid(window)->setCurrentIndex(model->index(model->rowCount() - 1));
 }
