@@ -93,6 +93,8 @@ void LineGridView::ApplyModelStyle() {
 }
 
 int LineGridView::RowHeight() const { return std::max(1, m_model->RowSize().height()); }
+// A row spans the grid's width, or its column's when that is wider.
+int LineGridView::RowWidth() const { return std::max(m_model->RowSize().width(), viewport()->width()); }
 int LineGridView::VisibleRows() const { return std::max(1, viewport()->height() / RowHeight()); }
 int LineGridView::TopRow() const { return verticalScrollBar()->value(); }
 
@@ -259,7 +261,7 @@ void LineGridView::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect();
   const int height = RowHeight();
   const int left = -horizontalOffset();
-  const int width = m_model->RowSize().width();
+  const int width = RowWidth();
   const int top = TopRow();
   const int rows = m_model->rowCount();
   const int first = top + std::max(0, area.top()) / height;
@@ -292,8 +294,7 @@ void LineGridView::paintEvent(QPaintEvent* event) {
 
 QRect LineGridView::visualRect(const QModelIndex& index) const {
   if (!index.isValid()) return {};
-  return QRect(-horizontalOffset(), (index.row() - TopRow()) * RowHeight(), m_model->RowSize().width(),
-               RowHeight());
+  return QRect(-horizontalOffset(), (index.row() - TopRow()) * RowHeight(), RowWidth(), RowHeight());
 }
 
 QModelIndex LineGridView::indexAt(const QPoint& point) const {

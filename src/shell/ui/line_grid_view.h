@@ -87,6 +87,7 @@ class LineGridView final : public QAbstractItemView {
   };
 
   int RowHeight() const;
+  int RowWidth() const;
   int VisibleRows() const;
   int TopRow() const;
   void RowsArrived();

@@ -121,9 +121,12 @@ class LineGridViewTest : public ::testing::Test {
       const int row = top + i;
       const RowColours colours =
           ResolveRowColours(Store().tag(row), WindowColours(WindowId::kDx, settings.Col), settings.Col);
-      ASSERT_EQ(pixels.pixelColor(1, i * RowHeight() + RowHeight() / 2).rgb(),
-                ToQColor(colours.background).rgb())
-          << when << ": screen row " << i << " should show " << Store().row(row);
+      // A row's background spans the grid, beyond its column of text.
+      for (const int x : {1, pixels.width() - 2}) {
+        ASSERT_EQ(pixels.pixelColor(x, i * RowHeight() + RowHeight() / 2).rgb(),
+                  ToQColor(colours.background).rgb())
+            << when << ": screen row " << i << " at x " << x << " should show " << Store().row(row);
+      }
     }
   }
 
