@@ -184,6 +184,7 @@ struct PaceCase {
   const char* name;
   int lines_per_step;
   int steps;
+  friend void PrintTo(const PaceCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ArrivingRowsTest : public LineGridViewTest, public ::testing::WithParamInterface<PaceCase> {};
@@ -276,6 +277,7 @@ struct CopyCase {
   std::vector<std::pair<int, Qt::KeyboardModifiers>> clicks;  // rows clicked, in order
   CopyBy by;
   const char* clipboard;
+  friend void PrintTo(const CopyCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class CopyRowsTest : public LineGridViewTest, public ::testing::WithParamInterface<CopyCase> {};

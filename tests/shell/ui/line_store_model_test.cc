@@ -67,6 +67,7 @@ struct BurstCase {
   const char* name;
   int lines;
   int trimmed;  // rows the store drops meanwhile
+  friend void PrintTo(const BurstCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class BurstTest : public LineStoreModelTest, public ::testing::WithParamInterface<BurstCase> {};
