@@ -245,9 +245,8 @@ const QStaticText& LineGridView::Shaped(int row) {
   if (static_cast<std::size_t>(row) >= m_shaped.size()) m_shaped.resize(static_cast<std::size_t>(row) + 1);
   ShapedRow& shaped = m_shaped[static_cast<std::size_t>(row)];
   if (!shaped.ready) {
-    const std::string& text = m_model->RowText(row);
     shaped.text.setTextFormat(Qt::PlainText);
-    shaped.text.setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    shaped.text.setText(m_model->DisplayText(row));
     shaped.text.prepare(QTransform(), m_model->font());
     shaped.ready = true;
   }

@@ -39,12 +39,17 @@ Qt::ItemFlags LineStoreModel::flags(const QModelIndex& index) const {
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
 }
 
-const std::string& LineStoreModel::RowText(int row) const {
+const std::string& LineStoreModel::RowBytes(int row) const {
   static const std::string kNone;
   if (row < 0 || row >= m_rowCount) return kNone;
   if (row < m_trimmedSinceTake) return m_trimmedRows[static_cast<std::size_t>(row)].text;
   const int at = StoreRow(row);
   return at < m_store.row_count() ? m_store.row(at) : kNone;
+}
+
+QString LineStoreModel::DisplayText(int row) const {
+  const std::string& text = RowBytes(row);
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 RowColours LineStoreModel::RowColoursAt(int row) const {
@@ -62,10 +67,8 @@ QVariant LineStoreModel::data(const QModelIndex& index, int role) const {
   const int row = index.row();
   switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: {
-      const std::string& text = RowText(row);
-      return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    }
+    case Qt::EditRole:
+      return DisplayText(row);
     case Qt::ForegroundRole:
     case Qt::BackgroundRole: {
       const RowColours colours = RowColoursAt(row);

@@ -18,6 +18,7 @@
 #include <QAbstractListModel>
 #include <QFont>
 #include <QSize>
+#include <QString>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -50,8 +51,11 @@ class LineStoreModel final : public QAbstractListModel, private LineStoreObserve
   bool TakeArrivedRows();
   bool HasArrivedRows() const { return m_arrived; }
 
-  // Fast access for painting, without QVariant: a row's text and colours.
-  const std::string& RowText(int row) const;
+  // Fast access for painting, without QVariant: a row's bytes, the text a
+  // view draws for them (the one place that turns row bytes into text), and
+  // its colours.
+  const std::string& RowBytes(int row) const;
+  QString DisplayText(int row) const;
   RowColours RowColoursAt(int row) const;
 
   // The number of rows ever trimmed before model row 0: model row r is row
