@@ -224,18 +224,19 @@ INSTANTIATE_TEST_SUITE_P(Paces, ArrivingRowsTest,
                          });
 
 TEST_F(LineGridViewTest, RowsArrivingFastArePaintedAtMostTwentyTimesASecond) {
+  // A line every millisecond or so, each handed over in its own turn of the
+  // event loop, as the receive drain does; however busy the machine, the
+  // paints stay within one per paint interval of the time it took.
   QElapsedTimer clock;
   clock.start();
-  int n = 0;
-  while (clock.elapsed() < 500) {
-    Append(n++, 1);
+  for (int n = 0; n < 300; ++n) {
+    Append(n, 1);
     QTest::qWait(1);
   }
   Settle();
-  const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
-  EXPECT_GT(n, 50);
-  EXPECT_LE(recorder.paints, static_cast<int>(seconds * 1000 / LineGridView::kPaintIntervalMs) + 2);
-  EXPECT_GE(recorder.paints, 2) << "rows arriving for half a second show before they stop";
+  const qint64 elapsed_ms = clock.elapsed();
+  EXPECT_LE(recorder.paints, static_cast<int>(elapsed_ms / LineGridView::kPaintIntervalMs) + 2);
+  EXPECT_GE(recorder.paints, 2) << "rows arriving for a while show before they stop";
   ExpectScreenShowsTheStore("after the flow");
 }
 
