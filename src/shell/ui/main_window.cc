@@ -79,13 +79,15 @@ void MainWindow::BuildDesk() {
     grid->hide();
     grid->installEventFilter(this);
     connect(grid, &LineGridView::rowRightClicked, this,
-            [this, window, grid](int row, int x, Qt::KeyboardModifiers modifiers) {
+            [this, grid](int row, int x, Qt::KeyboardModifiers modifiers) {
               const auto& click = controller().seams().row_right_click;
-              const LineStore& store = m_deps.windows.Get(window);
-              if (!click || row < 0 || row >= store.row_count()) return;
+              // The grid's row numbers are its model's: rows the store has
+              // already trimmed stay until the next paint tick.
+              const std::string& text = grid->lineModel()->RowBytes(row);
+              if (!click || text.empty()) return;
               const QFontMetrics metrics(grid->font());
               click(
-                  store.row(row), x,
+                  text, x,
                   [&metrics](std::string_view text) {
                     return metrics.horizontalAdvance(
                         QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
@@ -303,6 +305,8 @@ void MainWindow::SetFocus(const FocusTarget& target) {
 }
 
 void MainWindow::SelectLastRow(WindowId window) {
+  // The last row the store holds, not the last one the grid has painted.
+  grid(window)->TakeArrivedRows();
   LineStoreModel* model = m_models[static_cast<std::size_t>(window)];
   grid(window)->setCurrentIndex(model->index(model->rowCount() - 1));
 }

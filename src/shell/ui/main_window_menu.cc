@@ -244,12 +244,16 @@ void MainWindow::BuildMenus() {
 void MainWindow::BuildStatusBar() {
   m_statusBar = new QStatusBar(m_desk);
   m_statusBar->setSizeGripEnabled(false);
+  // The info panel changes with every spot: opaque panels repaint alone,
+  // without the window's background beneath them.
+  m_statusBar->setAutoFillBackground(true);
   const std::array<int, 4> widths = StatusPanelWidths(OperatorDpi(*this));
   for (std::size_t i = 0; i < m_panels.size(); ++i) {
     auto* panel = new QLabel(m_statusBar);
     panel->setFixedWidth(widths[i]);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
+    panel->setAutoFillBackground(true);
     if (i < 3) panel->setAlignment(Qt::AlignCenter);
     m_statusBar->addWidget(panel);
     m_panels[i] = panel;

@@ -1,6 +1,7 @@
 // The Qt models over the window line stores: they pass the model tester
-// through appends, wraps, trims and clears, and every row carries the
-// colours of its tag in its window and the receive font.
+// through appends, wraps, trims and clears taken at any pace, keep their rows
+// in place between two takes, and every row carries the colours of its tag
+// in its window and the receive font.
 #include "shell/ui/line_store_model.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <QBrush>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QSignalSpy>
 
 #include "shell/ui/qt_test_application.h"
 #include "shell/ui/row_style.h"
@@ -43,8 +45,16 @@ TEST_F(LineStoreModelTest, PassesTheModelTesterThroughEveryChange) {
   for (int i = 0; i < 300; ++i) {
     dx.AppendLine("spot " + std::to_string(i));
     dx.TrimToLimit();
+    // Taken at uneven intervals, some shorter and some longer than a trim
+    // step, and once after more rows than the store keeps.
+    if (i % 7 == 3 || i == 250) (void)model.TakeArrivedRows();
   }
+  EXPECT_TRUE(model.TakeArrivedRows());
+  EXPECT_FALSE(model.TakeArrivedRows()) << "nothing arrived since";
   ASSERT_EQ(model.rowCount(), dx.row_count());
+  for (int row = 0; row < dx.row_count(); ++row) {
+    ASSERT_EQ(model.data(model.index(row, 0)).toString().toStdString(), dx.row(row));
+  }
   EXPECT_EQ(model.data(model.index(model.rowCount() - 1, 0)).toString(), QStringLiteral("spot 299"));
   dx.Clear();
   EXPECT_EQ(model.rowCount(), 1);
@@ -52,6 +62,74 @@ TEST_F(LineStoreModelTest, PassesTheModelTesterThroughEveryChange) {
   dx.AppendLine("again");
   EXPECT_EQ(model.data(model.index(0, 0)).toString(), QStringLiteral("again"));
 }
+
+struct BurstCase {
+  const char* name;
+  int lines;
+  int trimmed;  // rows the store drops meanwhile
+  friend void PrintTo(const BurstCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class BurstTest : public LineStoreModelTest, public ::testing::WithParamInterface<BurstCase> {};
+
+// Between two takes a view sees the rows it was given, trimmed ones
+// included; the take then brings the store's rows with one removal, one
+// insertion and one change at most.
+TEST_P(BurstTest, RowsStayPutUntilTheNextTake) {
+  const BurstCase& c = GetParam();
+  settings.MaxLines.dx = 100;
+  WindowLineStores windows(settings);
+  LineStore& dx = windows.Get(WindowId::kDx);
+  LineStoreModel model(dx, WindowId::kDx, settings);
+  QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  int next = 0;
+  const auto append = [&](int count) {
+    for (int i = 0; i < count; ++i) {
+      dx.AppendLine("line " + std::to_string(next++));
+      dx.SetLastRowTag(next % 2 == 0 ? 4 : 0);
+      dx.TrimToLimit();
+    }
+  };
+  append(95);
+  ASSERT_TRUE(model.TakeArrivedRows());
+  std::vector<QString> before;
+  std::vector<QColor> backgrounds;
+  for (int row = 0; row < model.rowCount(); ++row) {
+    before.push_back(model.data(model.index(row, 0)).toString());
+    backgrounds.push_back(Brush(model, row, Qt::BackgroundRole));
+  }
+  const std::int64_t first_before = model.first_row_number();
+
+  QSignalSpy arrived(&model, &LineStoreModel::rowsArrived);
+  append(c.lines);
+  EXPECT_EQ(arrived.count(), 1) << "the first change of a burst is announced, once";
+  ASSERT_EQ(model.rowCount(), static_cast<int>(before.size()));
+  for (int row = 0; row < model.rowCount(); ++row) {
+    ASSERT_EQ(model.data(model.index(row, 0)).toString(), before[static_cast<std::size_t>(row)]) << row;
+    ASSERT_EQ(Brush(model, row, Qt::BackgroundRole), backgrounds[static_cast<std::size_t>(row)]) << row;
+  }
+
+  QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+  QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+  ASSERT_TRUE(model.TakeArrivedRows());
+  EXPECT_EQ(removed.count(), c.trimmed > 0 ? 1 : 0);
+  EXPECT_EQ(inserted.count(), 1);
+  EXPECT_LE(changed.count(), 1);
+  EXPECT_EQ(model.first_row_number(), first_before + c.trimmed);
+  ASSERT_EQ(model.rowCount(), dx.row_count());
+  for (int row = 0; row < dx.row_count(); ++row) {
+    ASSERT_EQ(model.data(model.index(row, 0)).toString().toStdString(), dx.row(row)) << row;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bursts, BurstTest,
+                         ::testing::Values(BurstCase{"FewRowsNoTrim", 4, 0},
+                                           BurstCase{"TrimsSomeRowsTheViewHas", 60, 60},
+                                           BurstCase{"MoreRowsThanTheStoreKeeps", 250, 250}),
+                         [](const ::testing::TestParamInfo<BurstCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 struct ColourCase {
   const char* name;

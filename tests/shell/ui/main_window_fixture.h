@@ -42,8 +42,20 @@ class QtMainWindowFixture : public ::testing::Test {
   QLineEdit* CommandLine(int n) { return window->commandLine(n); }
   LineGridView* Grid(WindowId w) { return window->grid(w); }
   std::string CommandLineText(int n) { return CommandLine(n)->text().toStdString(); }
-  // Lets delayed item layouts and queued calls run.
-  static void Settle() { QApplication::processEvents(); }
+  // Lets queued calls run and every grid on show take and paint the rows
+  // that arrived (the grids take them on a paint tick).
+  void Settle() {
+    QApplication::processEvents();
+    const auto taken = [this] {
+      for (int w = 0; w < kWindowCount; ++w) {
+        const LineGridView* grid = Grid(static_cast<WindowId>(w));
+        if (grid->isVisible() && grid->lineModel()->HasArrivedRows()) return false;
+      }
+      return true;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(taken, 2000)) << "a grid on show did not take its rows";
+    QApplication::processEvents();
+  }
 
   Settings settings;
   WindowLineStores windows;

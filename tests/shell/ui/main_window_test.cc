@@ -172,6 +172,22 @@ TEST_F(MainWindowTest, CtrlCInTheTerminalWindowCopiesItsRowAndTypesNothing) {
   EXPECT_EQ(QApplication::focusWidget(), CommandLine(1));
 }
 
+TEST_F(MainWindowTest, CtrlCInTheDxViewCopiesTheSelectedRows) {
+  Open();
+  window->viewButton(WindowId::kDx)->trigger();
+  LineStore& dx = Store(WindowId::kDx);
+  for (int i = 0; i < 5; ++i) dx.AppendLine("DX line " + std::to_string(i));
+  Settle();
+  LineGridView* grid = Grid(WindowId::kDx);
+  const int height = grid->lineModel()->RowSize().height();
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 1 * height + height / 2));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 3 * height + height / 2));
+  QApplication::clipboard()->clear();
+  QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("DX line 1\nDX line 2\nDX line 3"));
+  EXPECT_EQ(QApplication::focusWidget(), grid);
+}
+
 TEST_F(MainWindowTest, AKeyTheGridLeavesIsHandledOnce) {
   std::vector<std::string> calls;
   MainWindowSeams seams;
