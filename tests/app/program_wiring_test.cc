@@ -10,6 +10,7 @@
 
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <csignal>
 #include <filesystem>
