@@ -1,9 +1,12 @@
 # Helpers shared by every folder's build file.  Sources are picked up by
 # globbing so that adding a file to a subsystem never needs a build-file edit.
 
-# Warnings as errors on our own code only.
+# Our own code's warnings; errors too with BRILOX_WERROR.
 function(brilox_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror -Wno-missing-field-initializers)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
+  if(BRILOX_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # brilox_library(NAME DIR [QT] [DEPS ...]): a static library of every .cc in DIR
