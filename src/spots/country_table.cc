@@ -1,5 +1,6 @@
 #include "spots/country_table.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -91,21 +92,11 @@ CountryTable CountryTable::Parse(std::string_view text) {
     pending_prefixes.clear();
     table.AddEntry(std::move(entry));
   }
+  table.BuildKeyIndex();
   return table;
 }
 
 void CountryTable::AddEntry(CountryEntry entry) {
-  const std::size_t index = m_entries.size();
-  // "#key#" lies in a list exactly when key is one of the pieces between two
-  // consecutive "#"; the first entry to hold a piece keeps it.
-  std::string_view list = entry.prefix_list;
-  std::size_t open = list.find('#');
-  while (open != std::string_view::npos) {
-    const std::size_t close = list.find('#', open + 1);
-    if (close == std::string_view::npos) break;
-    m_firstEntryByKey.try_emplace(std::string(list.substr(open + 1, close - open - 1)), index);
-    open = close;
-  }
   if (entry.entity >= 1 && entry.entity <= kMaxPrefixByEntity &&
       m_prefixByEntity[static_cast<std::size_t>(entry.entity)].empty()) {
     m_prefixByEntity[static_cast<std::size_t>(entry.entity)] = entry.main_prefix;
@@ -113,12 +104,41 @@ void CountryTable::AddEntry(CountryEntry entry) {
   m_entries.push_back(std::move(entry));
 }
 
+void CountryTable::BuildKeyIndex() {
+  // "#key#" lies in a list exactly when key is one of the pieces between two
+  // consecutive "#"; the first entry to hold a piece keeps it.
+  std::size_t count = 0;
+  for (const CountryEntry& entry : m_entries)
+    count += static_cast<std::size_t>(std::count(entry.prefix_list.begin(), entry.prefix_list.end(), '#'));
+  m_keys.clear();
+  m_keys.reserve(count);
+  for (std::size_t index = 0; index < m_entries.size(); ++index) {
+    const std::string_view list = m_entries[index].prefix_list;
+    std::size_t open = list.find('#');
+    while (open != std::string_view::npos) {
+      const std::size_t close = list.find('#', open + 1);
+      if (close == std::string_view::npos) break;
+      m_keys.push_back({static_cast<std::uint32_t>(index), static_cast<std::uint32_t>(open + 1),
+                        static_cast<std::uint32_t>(close - open - 1)});
+      open = close;
+    }
+  }
+  // Stable: of equal keys the one of the earlier entry stays first and is kept.
+  std::stable_sort(m_keys.begin(), m_keys.end(),
+                   [this](const KeyRef& a, const KeyRef& b) { return KeyText(a) < KeyText(b); });
+  m_keys.erase(std::unique(m_keys.begin(), m_keys.end(),
+                           [this](const KeyRef& a, const KeyRef& b) { return KeyText(a) == KeyText(b); }),
+               m_keys.end());
+}
+
 const CountryEntry* CountryTable::FindEntryByKey(std::string_view key) const {
   // A key holding "#" can span two neighbouring prefixes; the index does not
   // know such pairs, so those few keys search the lists themselves.
   if (key.find('#') != std::string_view::npos) return ScanForKey(key);
-  const auto it = m_firstEntryByKey.find(key);
-  return it == m_firstEntryByKey.end() ? nullptr : &m_entries[it->second];
+  const auto it =
+      std::lower_bound(m_keys.begin(), m_keys.end(), key,
+                       [this](const KeyRef& ref, std::string_view k) { return KeyText(ref) < k; });
+  return it == m_keys.end() || KeyText(*it) != key ? nullptr : &m_entries[it->entry];
 }
 
 const CountryEntry* CountryTable::ScanForKey(std::string_view key) const {

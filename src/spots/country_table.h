@@ -18,7 +18,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <cstdint>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -63,14 +63,23 @@ class CountryTable {
 
  private:
   void AddEntry(CountryEntry entry);
+  void BuildKeyIndex();
   const CountryEntry* ScanForKey(std::string_view key) const;
 
-  struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+  // One prefix of an entry's list, by position in that list, so that the
+  // index needs no string of its own: a file of ~8000 prefixes used to cost
+  // as many heap allocations per load (a hash node each), which made a load
+  // slow under the sanitizers and the fuzzer.
+  struct KeyRef {
+    std::uint32_t entry;
+    std::uint32_t offset;
+    std::uint32_t length;
   };
+  std::string_view KeyText(const KeyRef& ref) const {
+    return std::string_view(m_entries[ref.entry].prefix_list).substr(ref.offset, ref.length);
+  }
   std::vector<CountryEntry> m_entries;
-  std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> m_firstEntryByKey;
+  std::vector<KeyRef> m_keys;  // sorted by key; for a key held twice, only the first entry's
   std::array<std::string, kMaxPrefixByEntity + 1> m_prefixByEntity;
 };
 
