@@ -27,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& text : *all)
       if (text.size() > layout.capacity()) __builtin_trap();
   }
-  log.ReadLogRecord(category, *count);  // one beyond the end
-  if (*count > 0) log.ReadLogRecord(category, *count - 1);
-  log.ReadLogRecords(category, *count / 2, 3);
+  if (log.ReadLogRecord(category, *count).ok()) __builtin_trap();  // one beyond the end
+  if (*count > 0 && !log.ReadLogRecord(category, *count - 1).ok()) __builtin_trap();
+  if (!log.ReadLogRecords(category, *count / 2, 3).ok()) __builtin_trap();
 
   const std::string text(file.substr(0, layout.capacity()));
   if (!log.AppendLogRecord(category, text).ok()) __builtin_trap();
