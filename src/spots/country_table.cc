@@ -1,6 +1,7 @@
 #include "spots/country_table.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <utility>
 
@@ -112,33 +113,38 @@ void CountryTable::BuildKeyIndex() {
     count += static_cast<std::size_t>(std::count(entry.prefix_list.begin(), entry.prefix_list.end(), '#'));
   m_keys.clear();
   m_keys.reserve(count);
+  m_slots.assign(std::bit_ceil(std::max<std::size_t>(2 * count, 16)), 0);
   for (std::size_t index = 0; index < m_entries.size(); ++index) {
     const std::string_view list = m_entries[index].prefix_list;
     std::size_t open = list.find('#');
     while (open != std::string_view::npos) {
       const std::size_t close = list.find('#', open + 1);
       if (close == std::string_view::npos) break;
-      m_keys.push_back({static_cast<std::uint32_t>(index), static_cast<std::uint32_t>(open + 1),
-                        static_cast<std::uint32_t>(close - open - 1)});
+      const std::size_t slot = SlotOf(list.substr(open + 1, close - open - 1));
+      if (m_slots[slot] == 0) {
+        m_keys.push_back({static_cast<std::uint32_t>(index), static_cast<std::uint32_t>(open + 1),
+                          static_cast<std::uint32_t>(close - open - 1)});
+        m_slots[slot] = static_cast<std::uint32_t>(m_keys.size());
+      }
       open = close;
     }
   }
-  // Stable: of equal keys the one of the earlier entry stays first and is kept.
-  std::stable_sort(m_keys.begin(), m_keys.end(),
-                   [this](const KeyRef& a, const KeyRef& b) { return KeyText(a) < KeyText(b); });
-  m_keys.erase(std::unique(m_keys.begin(), m_keys.end(),
-                           [this](const KeyRef& a, const KeyRef& b) { return KeyText(a) == KeyText(b); }),
-               m_keys.end());
+}
+
+std::size_t CountryTable::SlotOf(std::string_view key) const {
+  const std::size_t mask = m_slots.size() - 1;
+  std::size_t slot = std::hash<std::string_view>{}(key)&mask;
+  while (m_slots[slot] != 0 && KeyText(m_keys[m_slots[slot] - 1]) != key) slot = (slot + 1) & mask;
+  return slot;
 }
 
 const CountryEntry* CountryTable::FindEntryByKey(std::string_view key) const {
   // A key holding "#" can span two neighbouring prefixes; the index does not
   // know such pairs, so those few keys search the lists themselves.
   if (key.find('#') != std::string_view::npos) return ScanForKey(key);
-  const auto it =
-      std::lower_bound(m_keys.begin(), m_keys.end(), key,
-                       [this](const KeyRef& ref, std::string_view k) { return KeyText(ref) < k; });
-  return it == m_keys.end() || KeyText(*it) != key ? nullptr : &m_entries[it->entry];
+  if (m_slots.empty()) return nullptr;
+  const std::uint32_t found = m_slots[SlotOf(key)];
+  return found == 0 ? nullptr : &m_entries[m_keys[found - 1].entry];
 }
 
 const CountryEntry* CountryTable::ScanForKey(std::string_view key) const {
