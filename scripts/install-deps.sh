@@ -13,6 +13,7 @@ packages=(
   # real radio components the link tests start: the AGW packet engine and
   # Hamlib's rig daemon
   direwolf libhamlib-utils
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

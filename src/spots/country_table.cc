@@ -1,5 +1,7 @@
 #include "spots/country_table.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <utility>
 
@@ -91,21 +93,11 @@ CountryTable CountryTable::Parse(std::string_view text) {
     pending_prefixes.clear();
     table.AddEntry(std::move(entry));
   }
+  table.BuildKeyIndex();
   return table;
 }
 
 void CountryTable::AddEntry(CountryEntry entry) {
-  const std::size_t index = m_entries.size();
-  // "#key#" lies in a list exactly when key is one of the pieces between two
-  // consecutive "#"; the first entry to hold a piece keeps it.
-  std::string_view list = entry.prefix_list;
-  std::size_t open = list.find('#');
-  while (open != std::string_view::npos) {
-    const std::size_t close = list.find('#', open + 1);
-    if (close == std::string_view::npos) break;
-    m_firstEntryByKey.try_emplace(std::string(list.substr(open + 1, close - open - 1)), index);
-    open = close;
-  }
   if (entry.entity >= 1 && entry.entity <= kMaxPrefixByEntity &&
       m_prefixByEntity[static_cast<std::size_t>(entry.entity)].empty()) {
     m_prefixByEntity[static_cast<std::size_t>(entry.entity)] = entry.main_prefix;
@@ -113,12 +105,46 @@ void CountryTable::AddEntry(CountryEntry entry) {
   m_entries.push_back(std::move(entry));
 }
 
+void CountryTable::BuildKeyIndex() {
+  // "#key#" lies in a list exactly when key is one of the pieces between two
+  // consecutive "#"; the first entry to hold a piece keeps it.
+  std::size_t count = 0;
+  for (const CountryEntry& entry : m_entries)
+    count += static_cast<std::size_t>(std::count(entry.prefix_list.begin(), entry.prefix_list.end(), '#'));
+  m_keys.clear();
+  m_keys.reserve(count);
+  m_slots.assign(std::bit_ceil(std::max<std::size_t>(2 * count, 16)), 0);
+  for (std::size_t index = 0; index < m_entries.size(); ++index) {
+    const std::string_view list = m_entries[index].prefix_list;
+    std::size_t open = list.find('#');
+    while (open != std::string_view::npos) {
+      const std::size_t close = list.find('#', open + 1);
+      if (close == std::string_view::npos) break;
+      const std::size_t slot = SlotOf(list.substr(open + 1, close - open - 1));
+      if (m_slots[slot] == 0) {
+        m_keys.push_back({static_cast<std::uint32_t>(index), static_cast<std::uint32_t>(open + 1),
+                          static_cast<std::uint32_t>(close - open - 1)});
+        m_slots[slot] = static_cast<std::uint32_t>(m_keys.size());
+      }
+      open = close;
+    }
+  }
+}
+
+std::size_t CountryTable::SlotOf(std::string_view key) const {
+  const std::size_t mask = m_slots.size() - 1;
+  std::size_t slot = std::hash<std::string_view>{}(key)&mask;
+  while (m_slots[slot] != 0 && KeyText(m_keys[m_slots[slot] - 1]) != key) slot = (slot + 1) & mask;
+  return slot;
+}
+
 const CountryEntry* CountryTable::FindEntryByKey(std::string_view key) const {
   // A key holding "#" can span two neighbouring prefixes; the index does not
   // know such pairs, so those few keys search the lists themselves.
   if (key.find('#') != std::string_view::npos) return ScanForKey(key);
-  const auto it = m_firstEntryByKey.find(key);
-  return it == m_firstEntryByKey.end() ? nullptr : &m_entries[it->second];
+  if (m_slots.empty()) return nullptr;
+  const std::uint32_t found = m_slots[SlotOf(key)];
+  return found == 0 ? nullptr : &m_entries[m_keys[found - 1].entry];
 }
 
 const CountryEntry* CountryTable::ScanForKey(std::string_view key) const {

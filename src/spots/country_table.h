@@ -16,9 +16,9 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -34,8 +34,8 @@ struct CountryEntry {
   double time_offset = 0.0;  // hours; local time is UTC minus this
   double latitude = 0.0;
   double longitude = 0.0;
-  int entity = 0;            // DXCC entity number
-  std::string prefix_list;   // "#DL#DA#DB#..."
+  int entity = 0;           // DXCC entity number
+  std::string prefix_list;  // "#DL#DA#DB#..."
 };
 
 inline constexpr int kMaxPrefixByEntity = 1000;
@@ -63,14 +63,28 @@ class CountryTable {
 
  private:
   void AddEntry(CountryEntry entry);
+  void BuildKeyIndex();
   const CountryEntry* ScanForKey(std::string_view key) const;
 
-  struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+  // One prefix of an entry's list, by position in that list, so that the
+  // index needs no string of its own: a file of ~8000 prefixes used to cost
+  // as many heap allocations per load (a hash node each), which made a load
+  // slow under the sanitizers and the fuzzer.
+  struct KeyRef {
+    std::uint32_t entry;
+    std::uint32_t offset;
+    std::uint32_t length;
   };
+  std::string_view KeyText(const KeyRef& ref) const {
+    return std::string_view(m_entries[ref.entry].prefix_list).substr(ref.offset, ref.length);
+  }
+  // Open addressing over the keys: the slot of a key is the hash of its text;
+  // a taken slot passes the search to the next.  Slots hold a position in
+  // m_keys plus one, 0 when empty, and are at most half full.
+  std::size_t SlotOf(std::string_view key) const;
   std::vector<CountryEntry> m_entries;
-  std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> m_firstEntryByKey;
+  std::vector<KeyRef> m_keys;  // each key once, with the first entry that holds it
+  std::vector<std::uint32_t> m_slots;
   std::array<std::string, kMaxPrefixByEntity + 1> m_prefixByEntity;
 };
 
