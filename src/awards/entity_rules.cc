@@ -7,7 +7,6 @@ namespace brilox {
 namespace {
 
 constexpr QsoDate kNoStart = 0;
-constexpr QsoDate kNoEnd = 99999999;
 
 constexpr QsoDate StartOfYear(int year) { return year * 10000 + 101; }
 

@@ -100,7 +100,7 @@ void AgwLink::TraiteCommandeAGW(const std::string& line) {
         const std::string named = TrimBlanks(upper.substr(3, upper.find('\r', 3) - 3));
         if (!named.empty()) m_station = named;
       }
-      Send('d', Words(m_station).front(), {});
+      if (const std::vector<std::string> calls = Words(m_station); !calls.empty()) Send('d', calls.front(), {});
       m_station.clear();
       return;
     }
@@ -168,8 +168,9 @@ void AgwLink::SelectPort(const std::string& upper) {
 }
 
 void AgwLink::SendData(const std::string& line) {
-  if (m_station.empty() || line.empty()) return;
-  const std::string to = Words(m_station).front();
+  const std::vector<std::string> calls = Words(m_station);
+  if (calls.empty() || line.empty()) return;
+  const std::string& to = calls.front();
   // A line longer than one packet goes in several: the engine drops a
   // client that sends more.
   for (std::size_t at = 0; at < line.size(); at += kAgwMaxSendData) {
@@ -214,7 +215,8 @@ void AgwLink::HandleFrame(const AgwFrame& frame) {
   }
   if (frame.kind == 'C' && !m_connected) {
     m_connected = true;
-    if (m_station.empty()) m_station = frame.call_from;  // the station called us
+    // The station called us; an engine's frame may name no call at all.
+    if (m_station.empty()) m_station = TrimBlanks(frame.call_from);
     if (m_services.presenter.ShownTerminal() == 1)
       m_services.presenter.ShowConnectionLabel(ConnectionLabel());
   } else if (frame.kind == 'd') {

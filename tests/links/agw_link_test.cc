@@ -191,6 +191,18 @@ TEST_F(AgwLinkTest, ASessionConnectsCarriesDataAndEnds) {
   EXPECT_EQ(intake.rows(1).back(), " 1:Fm N0NODE To K1ABC <I>");
 }
 
+// An incoming connect whose frame names no caller leaves no station: typed
+// lines go nowhere instead of to a call read from nothing.
+TEST_F(AgwLinkTest, AnIncomingConnectWithoutACallerLeavesNoStation) {
+  StartAndRegister();
+  Engine(Frame('C', "   ", "N0CALL", std::string("*** CONNECTED With Station\r") + '\0'));
+  EXPECT_EQ(agw->station(), "");
+  engine().ClearSent();
+  agw->SendData("SH/DX\r");
+  agw->TraiteCommandeAGW(ESC + "D\r");
+  EXPECT_TRUE(Sent().empty());
+}
+
 TEST_F(AgwLinkTest, AConnectThatFailsLeavesNoStationToSendTo) {
   StartAndRegister();
   agw->TraiteCommandeAGW(ESC + "C N0NODE\r");
