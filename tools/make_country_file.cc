@@ -66,7 +66,7 @@ void AppendEntity(std::string& out, const Entity& entity) {
   for (const std::string& prefix : entity.prefixes) {
     if (line.size() + prefix.size() + 1 > kPrefixLineWidth) {
       out += line + "\r\n";
-      line = "#";
+      line.resize(1);  // back to the leading "#" (assigning "#" makes GCC 12 at -O3 warn falsely, -Wrestrict)
     }
     line += prefix + "#";
   }
