@@ -53,7 +53,8 @@ for name in "${names[@]}"; do
   # New inputs go to the scratch corpus; the seed folder is only read.
   seed_dirs=()
   [ -d "$seeds" ] && seed_dirs+=("$seeds")
-  if ! "$target" "${flags[@]}" -max_total_time="$seconds" "$corpus" "${seed_dirs[@]}" > "$log" 2>&1; then
+  # A fixed seed makes a run repeatable: a finding in CI is found again here.
+  if ! "$target" "${flags[@]}" -seed=1 -max_total_time="$seconds" "$corpus" "${seed_dirs[@]}" > "$log" 2>&1; then
     echo "fuzz: $name found a fault (see $log and build-fuzz/findings/)"; tail -n 40 "$log"; failed+=("$name"); continue
   fi
   runs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)"
