@@ -130,7 +130,7 @@ LotwCheckResult CheckLotwUser(const LotwUsers& users, std::string_view call, con
   }
   if (rules.additional_users && !call.empty() && IsAdditionalUser(rules.more_lotw, call)) {
     result.LotwUser = result.LotwUncertain = true;
-    result.LotwUploadDate = "?";
+    result.LotwUploadDate.assign(1, '?');  // assign: GCC 12 at -O3 warns falsely on = "?"
     return result;
   }
   const std::size_t slash = call.find('/');
