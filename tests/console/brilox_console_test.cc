@@ -18,17 +18,11 @@
 #include "awards/dxcc_file.h"
 #include "awards/dxcc_raw_builder.h"
 #include "spots/traffic_log.h"
+#include "console/console_run.h"
 #include "support/test_paths.h"
 
 namespace brilox::testing {
 namespace {
-
-std::string ReadFileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 void WriteFileText(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);
@@ -50,28 +44,6 @@ std::vector<std::string> SplitTabs(const std::string& row) {
   }
   fields.push_back(row.substr(start));
   return fields;
-}
-
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
-
-struct ConsoleRun {
-  int exit_code = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs the console with `arguments` (already quoted where needed).
-ConsoleRun RunConsole(const ScratchFolder& scratch, const std::string& arguments) {
-  const std::string out = scratch.File("stdout.txt");
-  const std::string err = scratch.File("stderr.txt");
-  const std::string command = Quoted(BRILOX_CONSOLE_PATH) + " " + arguments + " > " + Quoted(out) + " 2> " +
-                              Quoted(err) + " < /dev/null";
-  const int status = std::system(command.c_str());
-  ConsoleRun run;
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = ReadFileText(out);
-  run.err = ReadFileText(err);
-  return run;
 }
 
 // The rows of one window ("DX", "ALARM", "LOTW") in the order printed.

@@ -12,39 +12,15 @@
 #include "awards/dxcc_file.h"
 #include "awards/iota_file.h"
 #include "awards/iota_table.h"
+#include "console/console_run.h"
 #include "support/test_paths.h"
 
 namespace brilox::testing {
 namespace {
 
-std::string ReadFileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
-
-struct ConsoleRun {
-  int exit_code = -1;  // -1: ended by a signal
-  std::string out;
-  std::string err;
-};
-
 ConsoleRun Import(const ScratchFolder& scratch, const std::string& data, const std::string& option,
                   const std::string& file) {
-  const std::string out = scratch.File("stdout.txt");
-  const std::string err = scratch.File("stderr.txt");
-  const std::string command = Quoted(BRILOX_CONSOLE_PATH) + " --data-dir " + Quoted(data) + " " + option +
-                              " " + Quoted(file) + " > " + Quoted(out) + " 2> " + Quoted(err) +
-                              " < /dev/null";
-  const int status = std::system(command.c_str());
-  ConsoleRun run;
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = ReadFileText(out);
-  run.err = ReadFileText(err);
-  return run;
+  return RunConsole(scratch, "--data-dir " + Quoted(data) + " " + option + " " + Quoted(file));
 }
 
 std::string Counters(int records, int updates, const char* database = "DXCC") {
